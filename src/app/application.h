@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/catalogue.h"
+#include "platform/services.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+namespace tavelo {
+
+struct SharedState;
+class Firstfrm;
+
+// Owns the shared state for the whole run and wires the screens together.
+class Application final : public Navigator {
+ public:
+  // services must outlive the application.
+  Application(platform::Services& services, QString executableFolder);
+  ~Application() override;
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Shows the start-up screen; the hand-over follows 100 ms later.
+  void start();
+
+  // 0 while running normally; the exit status after a start-up failure.
+  [[nodiscard]] int failureStatus() const { return failureStatus_; }
+  [[nodiscard]] bool handedOver() const { return handedOver_; }
+  [[nodiscard]] SharedState& state() { return *state_; }
+  [[nodiscard]] QWidget* nameSelection() const { return nameSelection_; }
+
+  void showNameSelection();
+  void showLevelHub() override;
+  void showGameScreen() override;
+
+ private:
+  void handOver();
+
+  platform::Services& services_;
+  QString executableFolder_;
+  std::unique_ptr<SharedState> state_;
+  QPointer<Firstfrm> firstfrm_;
+  QPointer<QWidget> nameSelection_;
+  int failureStatus_ = 0;
+  bool handedOver_ = false;
+};
+
+}  // namespace tavelo

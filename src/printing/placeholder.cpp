@@ -1,0 +1,2 @@
+// Placeholder until this library has code of its own.
+namespace tavelo {}
