@@ -5,7 +5,7 @@
 #include "platform/dialogs.h"
 #include "storage/configuration.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -59,5 +59,14 @@ void Application::showNameSelection() {
 void Application::showLevelHub() {}
 
 void Application::showGameScreen() {}
+
+void Application::endProgram(int status) {
+  failureStatus_ = status;
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+    (*it)->close();
+  }
+  QCoreApplication::exit(status);
+}
 
 }  // namespace tavelo

@@ -32,9 +32,12 @@ class Application final : public Navigator {
   [[nodiscard]] SharedState& state() { return *state_; }
   [[nodiscard]] QWidget* nameSelection() const { return nameSelection_; }
 
-  void showNameSelection();
+  void showNameSelection() override;
   void showLevelHub() override;
   void showGameScreen() override;
+  void endProgram(int status) override;
+  // The status the program ends with (set by endProgram or a start-up failure).
+  [[nodiscard]] int exitStatus() const { return failureStatus_; }
 
  private:
   void handOver();

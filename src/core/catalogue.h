@@ -13,8 +13,11 @@ class EventPump;
 class Navigator {
  public:
   virtual ~Navigator() = default;
+  virtual void showNameSelection() = 0;
   virtual void showLevelHub() = 0;
   virtual void showGameScreen() = 0;
+  // Closes every window, last opened first, and ends the program with the status.
+  virtual void endProgram(int status) = 0;
 };
 
 // Program identity: title and the hub's switches.

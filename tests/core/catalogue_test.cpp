@@ -10,7 +10,9 @@ namespace {
 
 class RecordingNavigator final : public Navigator {
  public:
+  void showNameSelection() override {}
   void showLevelHub() override { ++hubShown; }
+  void endProgram(int) override {}
   void showGameScreen() override { ++gameShown; }
   int hubShown = 0;
   int gameShown = 0;
