@@ -37,4 +37,25 @@ Result<QStringList> ItemFile::take(int n, const QString& what) {
   return items;
 }
 
+Result<QStringList> ItemFile::takeLine(int n, const QString& what) {
+  QStringList items;
+  items.reserve(n);
+  int firstLine = 0;
+  for (int i = 0; i < n; ++i) {
+    auto item = reader_.next();
+    if (items.isEmpty() && item) firstLine = reader_.line();
+    if (!item || reader_.line() != firstLine) {
+      return Error{
+          QStringLiteral("%1\n%2 行目: %3 の項目が足りません（%4 個のうち %5 個しかありません）")
+              .arg(path_)
+              .arg(firstLine)
+              .arg(what)
+              .arg(n)
+              .arg(i)};
+    }
+    items.append(*item);
+  }
+  return items;
+}
+
 }  // namespace tavelo::storage

@@ -16,6 +16,9 @@ class ItemFile {
   [[nodiscard]] bool atEnd() const { return reader_.atEnd(); }
   // The next n items, or an Error naming the file, the line and how many were missing.
   Result<QStringList> take(int n, const QString& what);
+  // The next n items, which must all begin on one line (a roster line, say); line()
+  // then tells that line.
+  Result<QStringList> takeLine(int n, const QString& what);
   [[nodiscard]] int line() const { return reader_.line(); }
   [[nodiscard]] const QString& path() const { return path_; }
 
