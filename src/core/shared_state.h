@@ -10,9 +10,12 @@
 
 namespace tavelo {
 
-// Level hub bookkeeping that other screens read.
+// Level hub bookkeeping that other screens read, and what the hub keeps between its loads.
 struct HubState {
   qint16 goalPassed = 0;
+  QString gradeFilter;      // the grade filter last chosen on name selection
+  qint16 hubScrollPos = 0;  // the hub's remembered scroll position
+  qint16 listShown = 0;     // 1 best times, 2 today, 3 all results or per-person times
 };
 
 // The one record of program state, alive from start-up to exit. The application owns it
