@@ -5,6 +5,8 @@
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
+  // Pictures are drawn off screen, so no display is needed to build an installation.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const QStringList args = QGuiApplication::arguments();
   if (args.size() < 2) {
