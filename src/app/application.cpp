@@ -6,8 +6,6 @@
 #include "storage/configuration.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QVBoxLayout>
 
 namespace tavelo {
 
@@ -19,6 +17,7 @@ Application::Application(platform::Services& services, QString executableFolder)
 Application::~Application() {
   delete firstfrm_;
   delete nameSelection_;
+  delete levelHub_;
 }
 
 void Application::start() {
@@ -42,21 +41,43 @@ void Application::handOver() {
 }
 
 void Application::showNameSelection() {
-  if (nameSelection_ == nullptr) {
-    auto* window = new QWidget;
-    window->setObjectName(QStringLiteral("namesel"));
-    window->setWindowTitle(state_->programTitle);
-    auto* layout = new QVBoxLayout(window);
-    auto* label = new QLabel(QStringLiteral("名前の選択画面は準備中です。"), window);
-    label->setObjectName(QStringLiteral("Label1"));
-    layout->addWidget(label);
-    window->resize(480, 200);
-    nameSelection_ = window;
+  if (nameSelection_ == nullptr || nameSelection_->unloaded()) {
+    // A fresh screen each time: mode and filter start afresh.
+    auto* screen = new namesel(*state_, services_, *this);
+    screen->unloadLevelHub = [this] { unloadLevelHub(); };
+    nameSelection_ = screen;
+    screen->Form_Load();
+    return;
   }
   nameSelection_->show();
+  nameSelection_->raise();
+  nameSelection_->activateWindow();
+  nameSelection_->Form_Activate();
 }
 
-void Application::showLevelHub() {}
+void Application::showLevelHub() {
+  if (levelHub_ == nullptr || levelHub_->unloaded()) {
+    auto* hub = new seisekitime1(*state_, services_, *this);
+    hub->unloadNameSelection = [this] { unloadNameSelection(); };
+    levelHub_ = hub;
+  }
+  levelHub_->show();
+  levelHub_->raise();
+  levelHub_->activateWindow();
+  levelHub_->activate();
+}
+
+void Application::unloadNameSelection() {
+  if (nameSelection_ != nullptr && !nameSelection_->unloaded()) {
+    nameSelection_->unload();
+  }
+}
+
+void Application::unloadLevelHub() {
+  if (levelHub_ != nullptr && !levelHub_->unloaded()) {
+    levelHub_->unload();
+  }
+}
 
 void Application::showGameScreen() {}
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/catalogue.h"
+#include "hub/seisekitime1.h"
 #include "platform/services.h"
+#include "roster_menu/namesel.h"
 
 #include <QPointer>
 #include <QString>
@@ -31,6 +33,7 @@ class Application final : public Navigator {
   [[nodiscard]] bool handedOver() const { return handedOver_; }
   [[nodiscard]] SharedState& state() { return *state_; }
   [[nodiscard]] QWidget* nameSelection() const { return nameSelection_; }
+  [[nodiscard]] QWidget* levelHub() const { return levelHub_; }
 
   void showNameSelection() override;
   void showLevelHub() override;
@@ -41,12 +44,16 @@ class Application final : public Navigator {
 
  private:
   void handOver();
+  // Name selection and the hub unload each other when they become active.
+  void unloadNameSelection();
+  void unloadLevelHub();
 
   platform::Services& services_;
   QString executableFolder_;
   std::unique_ptr<SharedState> state_;
   QPointer<Firstfrm> firstfrm_;
-  QPointer<QWidget> nameSelection_;
+  QPointer<namesel> nameSelection_;
+  QPointer<seisekitime1> levelHub_;
   int failureStatus_ = 0;
   bool handedOver_ = false;
 };
