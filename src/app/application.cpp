@@ -2,6 +2,8 @@
 
 #include "core/shared_state.h"
 #include "core/startup.h"
+#include "drill/game_screen.h"
+#include "drill/waiting_screen.h"
 #include "platform/dialogs.h"
 #include "storage/configuration.h"
 
@@ -12,12 +14,14 @@ namespace tavelo {
 Application::Application(platform::Services& services, QString executableFolder)
     : services_(services),
       executableFolder_(std::move(executableFolder)),
-      state_(std::make_unique<SharedState>()) {}
+      state_(std::make_unique<SharedState>()),
+      waitingScreen_(std::make_unique<drill::WaitingScreen>()) {}
 
 Application::~Application() {
   delete firstfrm_;
   delete nameSelection_;
   delete levelHub_;
+  delete gameScreen_;
 }
 
 void Application::start() {
@@ -79,7 +83,19 @@ void Application::unloadLevelHub() {
   }
 }
 
-void Application::showGameScreen() {}
+void Application::showGameScreen() {
+  // One game screen per drill: a screen that is still open keeps its drill.
+  if (gameScreen_ != nullptr && gameScreen_->isVisible()) {
+    gameScreen_->raise();
+    gameScreen_->activateWindow();
+    return;
+  }
+  auto* screen = new drill::MainFrm(*state_, services_, *this, *waitingScreen_);
+  screen->setAttribute(Qt::WA_DeleteOnClose);
+  gameScreen_ = screen;
+  screen->show();
+  screen->activate();
+}
 
 void Application::endProgram(int status) {
   failureStatus_ = status;

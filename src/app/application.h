@@ -15,6 +15,10 @@ namespace tavelo {
 
 struct SharedState;
 class Firstfrm;
+namespace drill {
+class MainFrm;
+class WaitingScreen;
+}  // namespace drill
 
 // Owns the shared state for the whole run and wires the screens together.
 class Application final : public Navigator {
@@ -54,6 +58,10 @@ class Application final : public Navigator {
   QPointer<Firstfrm> firstfrm_;
   QPointer<namesel> nameSelection_;
   QPointer<seisekitime1> levelHub_;
+  // The waiting screen shared by the screens that replace one another.
+  std::unique_ptr<drill::WaitingScreen> waitingScreen_;
+  // The game screen of the drill in progress; it deletes itself when the drill ends.
+  QPointer<drill::MainFrm> gameScreen_;
   int failureStatus_ = 0;
   bool handedOver_ = false;
 };

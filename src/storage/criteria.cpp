@@ -35,7 +35,7 @@ CriteriaRow parseRow(const QStringList& items) {
   row.clearCount = toInt16(items[3]);
   row.pointFactor = static_cast<float>(leadingNumber(items[4]));
   for (std::size_t k = 0; k < row.anyColumns.size(); ++k) {
-    row.anyColumns[k] = AnyValue(items[static_cast<qsizetype>(5 + k)]);
+    row.anyColumns[k] = AnyValue(items[5 + static_cast<qsizetype>(k)]);
   }
   return row;
 }
