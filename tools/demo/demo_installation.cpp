@@ -210,7 +210,7 @@ QString worksheetText() {
 DemoLayout demoLayout(const QString& root) {
   const QString r = QDir::cleanPath(root);
   return {r, r + QStringLiteral("/tavelo"), r + QStringLiteral("/data/"),
-          r + QStringLiteral("/data/tavelo/")};
+          r + QStringLiteral("/data/tavelo/"), r + QStringLiteral("/起動/プログラムメニューc.exe")};
 }
 
 QByteArray makeWav(std::initializer_list<Note> notes) {
@@ -282,7 +282,8 @@ Status writeGif(const QString& path, const QImage& image) {
   return ok ? Status{} : Status{Error{QStringLiteral("GIF を書けません: ") + path}};
 }
 
-Status createDemoInstallation(const QString& root, const QString& executable, QDate today) {
+Status createDemoInstallation(const QString& root, const QString& executable, QDate today,
+                              const QString& programMenu) {
   const DemoLayout layout = demoLayout(root);
   const QString soundFolder = layout.dataRoot + storage::soundFolderName() + u'/';
   for (const QString& folder : {layout.programFolder, layout.programDataFolder, soundFolder}) {
@@ -340,6 +341,13 @@ Status createDemoInstallation(const QString& root, const QString& executable, QD
     QFile::remove(target);
     if (!QFile::copy(executable, target)) {
       return Error{QStringLiteral("プログラムを置けません: ") + target};
+    }
+  }
+  if (!programMenu.isEmpty()) {
+    const QString menuFolder = QFileInfo(layout.programMenu).absolutePath();
+    QFile::remove(layout.programMenu);
+    if (!QDir().mkpath(menuFolder) || !QFile::copy(programMenu, layout.programMenu)) {
+      return Error{QStringLiteral("プログラムメニューを置けません: ") + layout.programMenu};
     }
   }
   return std::nullopt;

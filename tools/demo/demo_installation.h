@@ -13,6 +13,7 @@ struct DemoLayout {
   QString programFolder;      // root/tavelo: executable, pictures, worksheet source
   QString dataRoot;           // root/data/: shared configuration, roster, sound folder
   QString programDataFolder;  // root/data/tavelo/: criteria and results
+  QString programMenu;  // root/起動/プログラムメニューc.exe: the installation's menu
 };
 
 [[nodiscard]] DemoLayout demoLayout(const QString& root);
@@ -21,10 +22,11 @@ struct DemoLayout {
 // question pictures and the worksheet source, shared configuration, a roster of invented
 // students and a teacher, the sound folder with its table and generated cues, the
 // criteria for levels 1-5 and an empty results file. Every text file is code page 932.
-// When executable is not empty it is copied into the program folder. today decides the
-// roster's grades.
+// When executable is not empty it is copied into the program folder; when programMenu is
+// not empty it is copied in as the installation's program menu, beside the program folder.
+// today decides the roster's grades.
 [[nodiscard]] Status createDemoInstallation(const QString& root, const QString& executable,
-                                            QDate today);
+                                            QDate today, const QString& programMenu = {});
 
 // A mono 16-bit WAV of the given notes (Hz, ms); used for the sound cues.
 struct Note {
