@@ -93,6 +93,11 @@ void Application::showGameScreen() {
   auto* screen = new drill::MainFrm(*state_, services_, *this, *waitingScreen_);
   screen->setAttribute(Qt::WA_DeleteOnClose);
   gameScreen_ = screen;
+  // The level hub stays loaded under the drill but out of reach; every way out of the
+  // drill shows it again.
+  if (levelHub_ != nullptr && !levelHub_->unloaded()) {
+    levelHub_->hide();
+  }
   screen->show();
   screen->activate();
 }
