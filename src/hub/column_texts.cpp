@@ -64,8 +64,10 @@ QString soFarLine(const SharedState& state, int student, int level) {
 
 QString minutesLine(int secondsNow, int studentStartSeconds) {
   int elapsed = secondsNow - studentStartSeconds;
-  if (elapsed < 0) {
+  if (elapsed < -kSecondsPerDay / 2) {
     elapsed += kSecondsPerDay;  // the name was confirmed before midnight
+  } else if (elapsed < 0) {
+    elapsed = 0;  // the start was rounded up to the next second
   }
   return QStringLiteral("起動後") + QString::number(elapsed / 60) + u'分';
 }

@@ -353,6 +353,7 @@ void seisekitime1::buildColumns() {
     c.list5->setObjectName(indexed("List5", i));
     c.list5->setGeometry(rectOf(x, top6, w, top7 - top6 - 30));
     c.list5->setFont(listFace);
+    c.list5->setUniformItemSizes(true);
     c.list5->raise();
 
     c.label7 = label("Label7", {x, top7, w, kCriteriaRowHeight});

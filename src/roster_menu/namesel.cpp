@@ -108,6 +108,8 @@ namesel::namesel(SharedState& state, platform::Services& services, Navigator& na
   list1_->setObjectName(QStringLiteral("List1"));
   list1_->setGeometry(twipRect(240, 1440, 6720, 7320));
   list1_->setFont(listFont(13));
+  // Every line has the same height: the list need not measure thousands of lines.
+  list1_->setUniformItemSizes(true);
   connect(list1_, &QListWidget::currentRowChanged, this, [this](int) { List1_Click(); });
   connect(list1_, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { List1_Click(); });
   connect(list1_, &QListWidget::itemDoubleClicked, this,

@@ -186,6 +186,7 @@ TEST(ColumnTexts, SummaryAndCriteriaLines) {
   EXPECT_EQ(passWindowLine(*state, kStudent, 3), u"最近日=0回 / 0点"_s);
 
   EXPECT_EQ(minutesLine(10 * 3600 + 59, 10 * 3600), u"起動後0分"_s);
+  EXPECT_EQ(minutesLine(10 * 3600, 10 * 3600 + 1), u"起動後0分"_s);  // start rounded up
   EXPECT_EQ(minutesLine(10 * 3600 + 12 * 60, 10 * 3600), u"起動後12分"_s);
   EXPECT_EQ(minutesLine(5 * 60, 23 * 3600 + 55 * 60), u"起動後10分"_s);  // across midnight
 

@@ -1,0 +1,158 @@
+// Name selection and the level hub at classroom scale: 20000 records and a 5000-student
+// roster. Times one rebuild of the name list (statistics, roster, lines) and one
+// activation of the hub (statistics, columns, lists, level opening), each printed beside
+// the raw cost of reading the results file and the roster in the same run.
+#include "bench_util.h"
+#include "core/catalogue.h"
+#include "core/shared_state.h"
+#include "demo/demo_installation.h"
+#include "hub/seisekitime1.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/events.h"
+#include "platform/file_lock.h"
+#include "platform/launcher.h"
+#include "platform/random.h"
+#include "platform/services.h"
+#include "platform/sound.h"
+#include "roster_menu/namesel.h"
+#include "roster_menu/roster_list.h"
+#include "storage/configuration.h"
+#include "storage/file_names.h"
+#include "storage/results_file.h"
+#include "storage/roster.h"
+#include "storage/sjis.h"
+#include "storage/statistics.h"
+#include "storage/text_items.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace tavelo;
+
+namespace {
+
+class Silent final : public platform::SoundPlayer,
+                     public platform::Launcher,
+                     public platform::Dialogs {
+ public:
+  Status playToEnd(const QString&) override { return std::nullopt; }
+  Status start(const QString&, const QStringList&) override { return std::nullopt; }
+  void information(QWidget*, const QString&, const QString&) override {}
+  void warning(QWidget*, const QString&, const QString&) override {}
+  void critical(QWidget*, const QString& title, const QString& text) override {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+  }
+  bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
+};
+
+class Navigation final : public Navigator {
+ public:
+  void showNameSelection() override {}
+  void showLevelHub() override {}
+  void showGameScreen() override {}
+  void endProgram(int status) override { std::fprintf(stderr, "ended with %d\n", status); }
+};
+
+QByteArray readRaw(const QString& path) {
+  QFile f(path);
+  f.open(QIODevice::ReadOnly);
+  return f.readAll();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QTemporaryDir dir;
+  const QDate today = QDate::currentDate();
+  if (Status s = demo::createDemoInstallation(dir.path(), {}, today)) {
+    std::fprintf(stderr, "%s\n", qPrintable(s->message));
+    return 1;
+  }
+  const demo::DemoLayout layout = demo::demoLayout(dir.path());
+
+  platform::SystemClock clock;
+  platform::MersenneRandom random(42);
+  platform::FcntlFileLocker locker;
+  Silent silent;
+  platform::QtEventPump events(clock);
+  platform::Services services{clock, random, locker, silent, silent, silent, events};
+
+  // 5000 students over twelve school years, and 20000 drills of the last 60 days.
+  QString roster;
+  for (int n = 1; n <= 5000; ++n) {
+    roster += storage::formatLine({QString::number(n), QString::number(today.year() - 18 + n % 12),
+                                   QStringLiteral("0"), QStringLiteral("0"),
+                                   QStringLiteral("生徒　%1").arg(n), QStringLiteral("0"),
+                                   QString(), QString()});
+  }
+  const QString rosterPath = layout.dataRoot + storage::rosterFileName();
+  {
+    QFile f(rosterPath);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(storage::encodeSjis(roster));
+  }
+  const double todaySerial = QDate(1899, 12, 30).daysTo(today);
+  QByteArray results;
+  for (int i = 0; i < 20000; ++i) {
+    storage::ResultRecord r;
+    r.date = todaySerial - random.below(60);
+    r.timeOfDay = random.uniform();
+    r.student = static_cast<qint16>(1 + random.below(5000));
+    r.level = static_cast<qint16>(1 + random.below(5));
+    r.drillTime = random.below(20) == 0 ? 99999 : 10 + random.below(100);
+    results += storage::encodeRecord(r);
+  }
+  const QString resultsPath = layout.programDataFolder + storage::resultsFileName();
+  {
+    QFile f(resultsPath);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(results);
+  }
+
+  auto state = std::make_unique<SharedState>();
+  if (Status s = storage::loadConfiguration(*state, layout.programFolder)) {
+    std::fprintf(stderr, "%s\n", qPrintable(s->message));
+    return 1;
+  }
+  state->seasonColour = QColor(192, 255, 192);
+  Navigation navigator;
+
+  constexpr int kRuns = 30;
+  const auto raw =
+      bench::time(kRuns, [&] { (void)readRaw(resultsPath), (void)readRaw(rosterPath); });
+
+  auto* names = new namesel(*state, services, navigator);
+  names->Form_Load();
+  const auto rebuild = bench::time(kRuns, [&] { names->名簿表示(); });
+  delete names;
+  // Its parts: the statistics, the roster and the lines.
+  const auto statistics =
+      bench::time(kRuns, [&] { (void)storage::computeStatistics(*state, services); });
+  const auto rosterLoad = bench::time(kRuns, [&] { (void)storage::loadRoster(*state, today); });
+  const auto lines = bench::time(
+      kRuns, [&] { (void)roster_menu::buildRosterListing(*state, 1, QStringLiteral("全学年")); });
+
+  buildLevelCatalogue(*state);
+  state->studentIndex = 1;
+  state->studentName = QStringLiteral("生徒　1");
+  auto* hub = new seisekitime1(*state, services, navigator);
+  hub->show();
+  const auto activation = bench::time(kRuns, [&] { hub->activate(); });
+  delete hub;
+
+  std::printf("results file: %lld records; roster: 5000 students (%d listed)\n",
+              static_cast<long long>(results.size() / storage::kRecordSize), state->rosterCount());
+  bench::print("name list rebuild (名簿表示)", rebuild, raw);
+  bench::print("  of which computeStatistics", statistics, raw);
+  bench::print("  of which loadRoster", rosterLoad, raw);
+  bench::print("  of which the lines (buildRosterListing)", lines, raw);
+  bench::print("hub activation", activation, raw);
+  std::printf("raw read of both files: median %.3f ms, worst %.3f ms\n", raw.median, raw.worst);
+  return 0;
+}
