@@ -112,7 +112,7 @@ FrmSyuuryou::FrmSyuuryou(SharedState& state, platform::Services& services, Navig
 
   picture1_ = new QWidget(this);
   picture1_->setObjectName(QStringLiteral("Picture1"));
-  picture1_->setGeometry(twipRect(2430, 8640, 10500, 1200));
+  picture1_->setGeometry(twipRect(2430, 8940, 10500, 1080));
   fillBackground(picture1_, QColor(255, 215, 90));
   auto* label1 = makeLabel(picture1_, "Label1", QRect(QPoint(0, 0), picture1_->size()), 24, true,
                            centre, QColor(170, 30, 30));
@@ -120,9 +120,9 @@ FrmSyuuryou::FrmSyuuryou(SharedState& state, platform::Services& services, Navig
   picture1_->hide();
 
   command5_ =
-      makeButton(this, "Command5", QStringLiteral("もう一度"), twipRect(4500, 10140, 3000, 840));
+      makeButton(this, "Command5", QStringLiteral("もう一度"), twipRect(4500, 10260, 3000, 840));
   command4_ =
-      makeButton(this, "Command4", QStringLiteral("メニューへ"), twipRect(7860, 10140, 3000, 840));
+      makeButton(this, "Command4", QStringLiteral("メニューへ"), twipRect(7860, 10260, 3000, 840));
   connect(command4_, &QPushButton::clicked, this, [this] { backToMenu(); });
   connect(command5_, &QPushButton::clicked, this, [this] { playAgain(); });
 

@@ -72,6 +72,9 @@ TEST_F(CompletionScreen, ShowsTheDrillsTimePointsAndTries) {
     EXPECT_EQ(text(screen, "Label13"), QStringLiteral(" (このレベル　%1回目)").arg(tries - 2));
     EXPECT_EQ(text(screen, "Label14"), QStringLiteral("（%1回目)").arg(tries));
     EXPECT_FALSE(waiting.isShown());
+    const auto* background = child<QLabel>(screen, QStringLiteral("Image1"));
+    EXPECT_FALSE(background->pixmap().isNull());
+    EXPECT_EQ(background->geometry(), QRect(0, 0, 1024, 768));
     delete screen;
   }
 }

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -131,6 +132,66 @@ void drawPicture(QPainter& p, int index) {
       p.drawEllipse(QPointF(100, 92), 14, 14);
       break;
   }
+}
+
+// The completion screen's 1024 x 768 background: a calm sky, a light card behind the
+// student's figures and a little confetti around the edges, away from the texts.
+QImage completionBackground() {
+  QImage image(1024, 768, QImage::Format_RGB32);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient sky(0, 0, 0, 768);
+  sky.setColorAt(0, QColor(196, 226, 255));
+  sky.setColorAt(0.55, QColor(236, 246, 255));
+  sky.setColorAt(1, QColor(255, 244, 214));
+  p.fillRect(image.rect(), sky);
+  // Gentle hills along the bottom.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(176, 224, 168));
+  p.drawEllipse(QRectF(-200, 690, 760, 260));
+  p.setBrush(QColor(150, 208, 150));
+  p.drawEllipse(QRectF(480, 700, 800, 240));
+  // The card under the name, time and points.
+  p.setBrush(QColor(255, 255, 255, 215));
+  p.setPen(QPen(QColor(150, 180, 225), 3));
+  p.drawRoundedRect(QRectF(30, 122, 964, 462), 28, 28);
+  // Confetti and stars in the margins.
+  const std::array<QColor, 6> colours{QColor(255, 120, 120), QColor(255, 190, 60),
+                                      QColor(120, 200, 120), QColor(100, 160, 255),
+                                      QColor(200, 130, 230), QColor(255, 150, 200)};
+  p.setPen(Qt::NoPen);
+  for (int i = 0; i < 46; ++i) {
+    const double x = std::fmod(i * 223.0 + 37, 1010.0) + 7;
+    const double y = i % 2 == 0 ? 6 + std::fmod(i * 13.0, 14.0) : 744 + std::fmod(i * 29.0, 16.0);
+    p.setBrush(colours[static_cast<std::size_t>(i) % colours.size()]);
+    if (i % 3 == 0) {
+      p.drawEllipse(QPointF(x, y), 5, 5);
+    } else {
+      p.save();
+      p.translate(x, y);
+      p.rotate(i * 37.0);
+      p.drawRect(QRectF(-6, -3, 12, 6));
+      p.restore();
+    }
+  }
+  const auto star = [&p](QPointF centre, double radius, const QColor& colour) {
+    QPainterPath path;
+    for (int i = 0; i < 10; ++i) {
+      const double r = i % 2 == 0 ? radius : radius * 0.42;
+      const double a = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
+      const QPointF pt(centre.x() + r * std::cos(a), centre.y() + r * std::sin(a));
+      i == 0 ? path.moveTo(pt) : path.lineTo(pt);
+    }
+    path.closeSubpath();
+    p.setBrush(colour);
+    p.setPen(QPen(colour.darker(130), 2));
+    p.drawPath(path);
+  };
+  star({60, 690}, 34, QColor(255, 210, 60));
+  star({964, 690}, 34, QColor(255, 210, 60));
+  star({130, 736}, 18, QColor(255, 160, 90));
+  star({894, 736}, 18, QColor(255, 160, 90));
+  return image;
 }
 
 QString rosterText(QDate today) {
@@ -334,6 +395,11 @@ Status createDemoInstallation(const QString& root, const QString& executable, QD
     if (Status s = writeGif(layout.programFolder + QStringLiteral("/a%1.gif").arg(i), image)) {
       return s;
     }
+  }
+  // Read by the completion screen; its name is the one the screen looks for.
+  const QString background = layout.programFolder + QStringLiteral("/終了背景.png");
+  if (!completionBackground().save(background, "PNG")) {
+    return Error{QStringLiteral("絵を書けません: ") + background};
   }
   if (!executable.isEmpty()) {
     const QString target =

@@ -19,7 +19,8 @@ struct DemoLayout {
 [[nodiscard]] DemoLayout demoLayout(const QString& root);
 
 // Builds a complete installation under root: path file, program folder with the ten
-// question pictures and the worksheet source, shared configuration, a roster of invented
+// question pictures, the completion screen's background picture and the worksheet source,
+// shared configuration, a roster of invented
 // students and a teacher, the sound folder with its table and generated cues, the
 // criteria for levels 1-5 and an empty results file. Every text file is code page 932.
 // When executable is not empty it is copied into the program folder; when programMenu is
