@@ -36,8 +36,13 @@ class Application final : public Navigator {
   [[nodiscard]] int failureStatus() const { return failureStatus_; }
   [[nodiscard]] bool handedOver() const { return handedOver_; }
   [[nodiscard]] SharedState& state() { return *state_; }
-  [[nodiscard]] QWidget* nameSelection() const { return nameSelection_; }
-  [[nodiscard]] QWidget* levelHub() const { return levelHub_; }
+  // The loaded screens; nullptr once unloaded.
+  [[nodiscard]] QWidget* nameSelection() const {
+    return nameSelection_ != nullptr && !nameSelection_->unloaded() ? nameSelection_ : nullptr;
+  }
+  [[nodiscard]] QWidget* levelHub() const {
+    return levelHub_ != nullptr && !levelHub_->unloaded() ? levelHub_ : nullptr;
+  }
 
   void showNameSelection() override;
   void showLevelHub() override;
