@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,17 +50,20 @@ TEST(DrillInTheApplication, AHubStartedDrillRunsToTheCompletionScreenAndBackToTh
     ASSERT_NE(hub, nullptr);
 
     hub->Command4_Click(1);
-    auto* game = visibleWindow<drill::MainFrm>();
+    const QPointer<drill::MainFrm> game = visibleWindow<drill::MainFrm>();
     ASSERT_NE(game, nullptr);
     EXPECT_EQ(state.levelIndex, 1);
     EXPECT_FALSE(hub->isVisible());
     for (int question = 0; question < 10; ++question) {
-      for (int k = 1; k <= game->picturesPerQuestion(); ++k) {
+      ASSERT_NE(game, nullptr);
+      // The screen closes itself after the last answer; read the question first.
+      const drill::SlotOrder order = game->slotOrder();
+      const int pictures = game->picturesPerQuestion();
+      for (int k = 1; k <= pictures; ++k) {
         fakes.clock.advanceMs(1000);
-        QTest::mouseClick(
-            game->findChild<QLabel*>(
-                QStringLiteral("Image1_%1").arg(game->slotOrder()[static_cast<std::size_t>(k)])),
-            Qt::LeftButton);
+        QTest::mouseClick(game->findChild<QLabel*>(
+                              QStringLiteral("Image1_%1").arg(order[static_cast<std::size_t>(k)])),
+                          Qt::LeftButton);
       }
     }
     auto* done = visibleWindow<drill::FrmSyuuryou>();
