@@ -313,6 +313,19 @@ TEST_F(GameScreen, ReachingTheTimeLimitEndsTheDrillAsTimedOut) {
   EXPECT_TRUE(fakes.sound.played.isEmpty());
 }
 
+TEST_F(GameScreen, ALevelWithoutAMinimumTimeHasNoTimeLimit) {
+  state.criteriaMinimumTime[2] = 0;
+  MainFrm* screen = start(2);
+  ASSERT_NE(screen, nullptr);
+  EXPECT_EQ(state.timeBarMax, 0);
+  fakes.clock.advanceMs(3'600'000);
+  screen->clockTick();
+  EXPECT_EQ(state.timedOut, 0);
+  EXPECT_EQ(state.endingStarted, 0);
+  EXPECT_EQ(text(screen, "sLabel10"), QStringLiteral("3600"));
+  EXPECT_TRUE(records().empty());
+}
+
 TEST_F(GameScreen, AClockTickAtTheLimitWhileTheLastAnswerEndsTheDrillChangesNothing) {
   MainFrm* screen = start(5);  // minimum 120 s: the limit is 600 s
   ASSERT_NE(screen, nullptr);
