@@ -51,6 +51,7 @@ constexpr std::array<std::pair<int, int>, kSlotCount + 1> kSlotPositions{{{0, 0}
                                                                           {4530, 7140}}};
 constexpr int kSlotWidth = 1080;
 constexpr int kSlotHeight = 960;
+constexpr int kEmptySlotLine = 3;  // pixels: the frame of a slot without its picture
 // The order number sits over the slot's upper left corner.
 constexpr int kNumberOffsetLeft = -150;
 constexpr int kNumberOffsetTop = -180;
@@ -82,6 +83,19 @@ QWidget* makeShape(QWidget* parent, const QString& name, const QColor& colour) {
   fillBackground(shape, colour);
   shape->setGeometry(twipRect(kBarLeft, kBarTop, kBarWidth, kBarHeight));
   return shape;
+}
+
+// Puts a question picture into a slot, stretched to the slot. Without a picture the slot
+// shows an empty frame, so the student still sees where to click.
+void showPicture(QLabel* slot, const QPixmap& picture) {
+  if (picture.isNull()) {
+    slot->clear();
+    slot->setFrameStyle(QFrame::Box | QFrame::Plain);
+    slot->setLineWidth(kEmptySlotLine);
+    return;
+  }
+  slot->setFrameStyle(QFrame::NoFrame);
+  slot->setPixmap(picture);
 }
 
 QString arrayName(const char* name, int index) {
@@ -278,14 +292,13 @@ bool MainFrm::activate() {
   }
   activated_ = true;
   for (int n = 1; n <= kPictureCount; ++n) {
+    // A picture that is missing or unreadable stays empty: its questions show empty slot
+    // frames, which the student can still click in order, so the drill goes on.
     const QString path = state_.programFolder + QStringLiteral("a%1.gif").arg(n);
     QPixmap picture;
     if (!picture.load(path)) {
-      services_.dialogs.warning(
-          this, state_.programTitle,
-          QStringLiteral("問題の絵を読めません。先生に知らせてください。\n") + path);
-      returnToHub();
-      return false;
+      qWarning("question picture missing or unreadable: %s", qPrintable(path));
+      continue;
     }
     pictures_[static_cast<std::size_t>(n)] = picture;
     image2_[static_cast<std::size_t>(n)]->setPixmap(picture);
@@ -384,7 +397,7 @@ void MainFrm::問題作成表示() {
   const int picture = services_.random.below(kPictureCount) + 1;
   for (int k = 1; k <= picturesPerQuestion_; ++k) {
     const auto slot = static_cast<std::size_t>(slotOrder_[static_cast<std::size_t>(k)]);
-    image1_[slot]->setPixmap(pictures_[static_cast<std::size_t>(picture)]);
+    showPicture(image1_[slot], pictures_[static_cast<std::size_t>(picture)]);
     label1_[slot]->setText(QString::number(k));
     label1_[slot]->show();
     image1_[slot]->show();

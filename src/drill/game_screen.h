@@ -37,8 +37,9 @@ class MainFrm final : public QWidget {
   ~MainFrm() override;
 
   // Activation, once per screen: loads the question pictures and runs 初期設定,
-  // レベル別設定, スタート and 問題作成表示. When the pictures are missing or the level has
-  // no drill it says so and returns to the level hub; then it returns false.
+  // レベル別設定, スタート and 問題作成表示. A missing picture leaves empty slot frames in
+  // its questions; the drill stays playable. When the level has no drill it says so and
+  // returns to the level hub; then it returns false.
   bool activate();
 
   // Header, time bar and flags for the drill on state.levelIndex.

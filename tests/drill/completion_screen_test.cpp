@@ -125,6 +125,93 @@ TEST_F(CompletionScreen, TheResultLineAndItsSoundFollowTheRecords) {
   }
 }
 
+struct FlagsCase {
+  const char* name;
+  int level;     // the goal level is 5; level 3 lies below it (minimum 70 s on 3, 120 s on 5)
+  bool cleared;  // the level is cleared in the statistics the screen computes
+  qint16 alreadyCleared;
+  qint16 newPersonalBest;
+  qint16 newLevelBest;
+  int drillTime;                    // 99999: timed out
+  const char* line;                 // Label20; nullptr: hidden
+  bool congratulated;               // Picture1
+  std::vector<const char*> sounds;  // in the order played
+};
+
+// The screen as the drill end leaves it: the recording flags are set, the results file
+// holds what decides cleared. Messages and sounds follow the flags, the cleared and goal
+// states and the minimum time.
+TEST_F(CompletionScreen, MessagesAndSoundsFollowTheFlagsTheClearedAndGoalStatesAndTheMinimumTime) {
+  const FlagsCase cases[] = {
+      {"level best", 3, false, 0, 1, 1, 40, "！！！最高新記録！！！", false, {"最高1"}},
+      {"level best alone", 3, false, 0, 0, 1, 40, "！！！最高新記録！！！", false, {"最高1"}},
+      {"personal best", 3, false, 0, 1, 0, 40, "新記録おめでとう", false, {"じこベスト"}},
+      {"within the minimum", 3, false, 0, 0, 0, 70, nullptr, false, {"ざんねん"}},
+      {"slower than the minimum", 3, false, 0, 0, 0, 71, nullptr, false, {}},
+      {"timed out", 3, false, 0, 0, 0, 99999, "時間切れ", false, {}},
+      {"cleared below the goal", 3, true, 0, 0, 0, 40, nullptr, false, {"ざんねん"}},
+      {"goal not cleared", 5, false, 0, 1, 0, 40, "新記録おめでとう", false, {"じこベスト"}},
+      {"goal cleared first, personal best",
+       5,
+       true,
+       0,
+       1,
+       0,
+       40,
+       "新記録おめでとう",
+       true,
+       {"じこベスト", "合格"}},
+      {"goal cleared first, level best",
+       5,
+       true,
+       0,
+       1,
+       1,
+       40,
+       "！！！最高新記録！！！",
+       true,
+       {"最高1", "合格"}},
+      {"goal cleared first, slow", 5, true, 0, 0, 0, 121, nullptr, true, {"合格"}},
+      {"goal cleared before", 5, true, 1, 0, 0, 100, nullptr, true, {"ざんねん"}},
+      {"goal cleared before, timed out", 5, true, 1, 0, 0, 99999, "時間切れ", true, {}},
+  };
+  int student = 40;
+  for (const FlagsCase& c : cases) {
+    state.studentIndex = static_cast<qint16>(++student);
+    if (c.cleared) {
+      for (int i = 0; i < 5; ++i) addRecord(c.level, 5, 0, student);
+    }
+    refreshStatistics();
+    state.levelIndex = static_cast<qint16>(c.level);
+    state.drillTime = c.drillTime;
+    state.timedOut = c.drillTime == kTimedOut ? 1 : 0;
+    state.alreadyCleared = c.alreadyCleared;
+    state.newPersonalBest = c.newPersonalBest;
+    state.newLevelBest = c.newLevelBest;
+    fakes.sound.played.clear();
+    waiting.show();
+    auto* screen = new FrmSyuuryou(state, fakes.services, navigator, waiting, true);
+    screen->show();
+    screen->activate();
+
+    if (c.line == nullptr) {
+      EXPECT_FALSE(shown(screen, "Label20")) << c.name;
+    } else {
+      EXPECT_TRUE(shown(screen, "Label20")) << c.name;
+      EXPECT_EQ(text(screen, "Label20"), QString::fromUtf8(c.line)) << c.name;
+    }
+    EXPECT_EQ(shown(screen, "Label2"), c.cleared) << c.name;
+    EXPECT_EQ(shown(screen, "Picture1"), c.congratulated) << c.name;
+    QStringList sounds;
+    for (const char* stem : c.sounds) sounds << soundPath(stem);
+    EXPECT_EQ(fakes.sound.played, sounds) << c.name;
+    EXPECT_EQ(state.newPersonalBest, 0) << c.name;
+    EXPECT_EQ(state.newLevelBest, 0) << c.name;
+    EXPECT_FALSE(waiting.isShown()) << c.name;
+    delete screen;
+  }
+}
+
 TEST_F(CompletionScreen, AnUnrecordedDrillShowsItsFiguresButClaimsNoRecord) {
   FrmSyuuryou* screen = finish(2, 12, false);
   EXPECT_EQ(text(screen, "Label18"), QStringLiteral("今の成績：12秒"));

@@ -1,5 +1,6 @@
 #include "drill_fixture.h"
 
+#include <cmath>
 #include <set>
 
 namespace tavelo::testing {
@@ -343,6 +344,128 @@ TEST_F(GameScreen, AClockTickAtTheLimitWhileTheLastAnswerEndsTheDrillChangesNoth
   ASSERT_NE(completionScreen(), nullptr);
 }
 
+// The wall clock passes midnight during the drill: drill time comes from the monotonic
+// clock, the record's date and time of day from the wall clock.
+TEST_F(GameScreen, ADrillAcrossMidnightKeepsItsTimeAndIsDatedTheNewDay) {
+  const QDate day = fakes.clock.now().date();
+  fakes.clock.set(QDateTime(day, QTime(23, 59, 50)));
+  state.studentStartSeconds = 23 * 3600 + 50 * 60;  // ten minutes before
+  MainFrm* screen = start(5);
+  ASSERT_NE(screen, nullptr);
+  answer(screen, 1250);  // 10 s: midnight
+  answer(screen, 1250);  // 20 s: 00:00:10
+  screen->clockTick();
+  EXPECT_EQ(text(screen, "sLabel10"), QStringLiteral("20"));
+  EXPECT_EQ(child(screen, QStringLiteral("sShape2"))->width(),
+            static_cast<int>(std::lround(20 * state.timeBarScale)));
+  screen->minutesTick();
+  EXPECT_EQ(text(screen, "sLabel13"), QStringLiteral("10"));
+  answer(screen, 1250);  // 30 s: 00:00:20
+
+  EXPECT_EQ(state.timedOut, 0);
+  EXPECT_EQ(state.drillTime, 30);
+  const auto saved = records();
+  ASSERT_EQ(saved.size(), 1U);
+  EXPECT_EQ(saved[0].drillTime, 30);
+  EXPECT_EQ(saved[0].date, platform::daySerial(day.addDays(1)));
+  EXPECT_NEAR(saved[0].timeOfDay, platform::dayFraction(QTime(0, 0, 20)), 1.0 / 86400);
+  drill::FrmSyuuryou* done = completionScreen();
+  ASSERT_NE(done, nullptr);
+  EXPECT_EQ(text(done, "Label18"), QStringLiteral("今の成績：30秒"));
+  // The drill counts as the first of the new day.
+  EXPECT_EQ(text(done, "Label13"), QStringLiteral(" (このレベル　1回目)"));
+}
+
+TEST_F(GameScreen, TheTimeLimitComesAfterMidnightToo) {
+  const QDate day = fakes.clock.now().date();
+  fakes.clock.set(QDateTime(day, QTime(23, 58, 0)));
+  MainFrm* screen = start(1);  // minimum 60 s: the limit is 300 s, at 00:03:00
+  ASSERT_NE(screen, nullptr);
+  fakes.clock.advanceMs(299'000);
+  screen->clockTick();
+  EXPECT_EQ(text(screen, "sLabel10"), QStringLiteral("299"));
+  EXPECT_EQ(state.timedOut, 0);
+  fakes.clock.advanceMs(1000);
+  screen->clockTick();
+  EXPECT_EQ(state.timedOut, 1);
+  const auto saved = records();
+  ASSERT_EQ(saved.size(), 1U);
+  EXPECT_EQ(saved[0].drillTime, 99999);
+  EXPECT_EQ(saved[0].date, platform::daySerial(day.addDays(1)));
+  ASSERT_NE(completionScreen(), nullptr);
+  EXPECT_EQ(text(completionScreen(), "Label18"), QStringLiteral("今の成績：記録なし"));
+}
+
+TEST_F(GameScreen, ASecondDrillEndRecordsNothingMore) {
+  MainFrm* screen = start(5);
+  ASSERT_NE(screen, nullptr);
+  const QPointer<MainFrm> game(screen);
+  int repeats = 0;
+  fakes.events.onWait = [&] {
+    // Another end request arrives while the first end waits before the completion screen.
+    if (game != nullptr && game->isVisible() && repeats < 3) {
+      ++repeats;
+      game->endDrill();
+    }
+  };
+  answer(screen);
+  answer(screen);
+  answer(screen);
+  EXPECT_GE(repeats, 1);
+  EXPECT_EQ(records().size(), 1U);
+  int completionScreens = 0;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    completionScreens += qobject_cast<drill::FrmSyuuryou*>(window) != nullptr ? 1 : 0;
+  }
+  EXPECT_EQ(completionScreens, 1);
+  EXPECT_EQ(text(completionScreen(), "Label14"), QStringLiteral("（1回目)"));
+}
+
+TEST_F(GameScreen, APracticeLevelIsPlayedButNotRecorded) {
+  state.levelNames[2] = QStringLiteral("ﾚﾍﾞﾙ2練習");
+  MainFrm* screen = start(2);
+  ASSERT_NE(screen, nullptr);
+  const QPointer<MainFrm> game(screen);
+  EXPECT_EQ(text(screen, "sLabel11"), QStringLiteral("－"));
+  EXPECT_EQ(text(screen, "sLabel12"), QStringLiteral("－"));
+  for (int question = 0; question < 6; ++question) {
+    ASSERT_NE(game, nullptr);
+    answer(screen);
+  }
+  EXPECT_EQ(state.drillFinished, 1);
+  EXPECT_EQ(navigator.hubShows, 1);
+  EXPECT_TRUE(records().empty());
+  EXPECT_EQ(completionScreen(), nullptr);
+  EXPECT_TRUE(game == nullptr || !game->isVisible());
+  EXPECT_FALSE(waiting.isShown());
+}
+
+// Answer sounds are played from files; a missing file is a failed sound. Here the wrong
+// answer's file is gone while the right answer's files are there.
+TEST_F(GameScreen, AMissingSoundFileCountsAsAFailedSound) {
+  ASSERT_TRUE(QFile::remove(soundPath("ブブー")));
+  fakes.sound.failWhen = [](const QString& path) { return !QFile::exists(path); };
+  MainFrm* screen = start(1);
+  ASSERT_NE(screen, nullptr);
+  const auto wrong = [&](int times) {
+    for (int i = 0; i < times; ++i) clickNumbered(screen, 2);
+  };
+  wrong(3);
+  EXPECT_EQ(state.soundFailures, 3);
+  answer(screen);  // the right answer's sound plays: the count starts again
+  EXPECT_EQ(state.soundFailures, 0);
+  wrong(3);
+  EXPECT_TRUE(fakes.dialogs.messages.empty());
+  EXPECT_EQ(navigator.endedWith, -1);
+  wrong(1);
+  ASSERT_EQ(fakes.dialogs.messages.size(), 1U);
+  EXPECT_EQ(fakes.dialogs.messages[0].title, QStringLiteral("音声エラー"));
+  EXPECT_TRUE(fakes.dialogs.messages[0].text.startsWith(
+      QStringLiteral("音声がでません。先生を呼びなさい。\r\n")));
+  EXPECT_EQ(navigator.endedWith, 1);
+  EXPECT_TRUE(records().empty());
+}
+
 TEST_F(GameScreen, APracticeDrillGoesBackToTheHubWithoutRecording) {
   state.levelIndex = 7;
   auto* screen = new MainFrm(state, fakes.services, navigator, waiting);
@@ -431,13 +554,40 @@ TEST_F(GameScreen, TheWindowStaysWhileTheDrillIsBeingRecorded) {
   EXPECT_NE(completionScreen(), nullptr);
 }
 
-TEST_F(GameScreen, MissingPicturesAreReportedAndLeadBackToTheHub) {
-  QFile::remove(state.programFolder + QStringLiteral("a7.gif"));
-  MainFrm* screen = start(1);
-  EXPECT_TRUE(screen == nullptr || !screen->isVisible());
-  ASSERT_EQ(fakes.dialogs.messages.size(), 1U);
-  EXPECT_TRUE(fakes.dialogs.messages[0].text.contains(QStringLiteral("a7.gif")));
-  EXPECT_EQ(navigator.hubShows, 1);
+TEST_F(GameScreen, MissingPicturesLeaveEmptySlotFramesAndTheDrillPlaysOn) {
+  for (int n = 1; n <= drill::kPictureCount; ++n) {
+    ASSERT_TRUE(QFile::remove(state.programFolder + QStringLiteral("a%1.gif").arg(n)));
+  }
+  MainFrm* screen = start(5);
+  ASSERT_NE(screen, nullptr);
+  ASSERT_TRUE(screen->isVisible());
+  EXPECT_EQ(visibleSlots(screen), 8);
+  EXPECT_EQ(visibleNumbers(screen), 8);
+  QLabel* first = slot(screen, slotNumbered(screen, 1));
+  EXPECT_TRUE(first->pixmap().isNull());
+  // The empty slot is a visible frame: its edge is drawn, its middle is the play area.
+  const QImage image = first->grab().toImage();
+  const QColor playArea = child(screen, QStringLiteral("Picture2"))->palette().window().color();
+  EXPECT_NE(image.pixelColor(1, image.height() / 2), playArea);
+  EXPECT_NE(image.pixelColor(image.width() / 2, 1), playArea);
+  EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() / 2), playArea);
+
+  // Numbers, clicks and judgement work as usual; the drill is recorded.
+  fire(child<QTimer>(screen, QStringLiteral("Timer1")));
+  EXPECT_EQ(visibleNumbers(screen), 0);
+  clickNumbered(screen, 2);  // wrong: the same empty frames with their numbers again
+  EXPECT_EQ(visibleNumbers(screen), 8);
+  answer(screen, 1250);
+  answer(screen, 1250);
+  answer(screen, 1250);
+  EXPECT_EQ(state.drillFinished, 1);
+  const auto saved = records();
+  ASSERT_EQ(saved.size(), 1U);
+  EXPECT_EQ(saved[0].drillTime, 40);  // 30 s of clicks and 10 s for the wrong answer
+  ASSERT_NE(completionScreen(), nullptr);
+  EXPECT_EQ(text(completionScreen(), "Label18"), QStringLiteral("今の成績：40秒"));
+  EXPECT_EQ(navigator.hubShows, 0);
+  EXPECT_TRUE(fakes.dialogs.messages.empty());
 }
 
 }  // namespace
