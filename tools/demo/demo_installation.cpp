@@ -209,7 +209,7 @@ QString rosterText(QDate today) {
     const int grade = i / 5 + 1;  // 小１ .. 中２, five children each
     const int baseYear = schoolYear - grade - 6;
     const QString name = QString::fromUtf8(family[i % family.size()]) + QStringLiteral("　") +
-                         QString::fromUtf8(given[(i * 5 + 3) % given.size()]);
+                         QString::fromUtf8(given[(3 + i + 5 * (i / family.size())) % given.size()]);
     text += formatLine({QString::number(number++), QString::number(baseYear), QStringLiteral("0"),
                         QStringLiteral("0"), name, QStringLiteral("0"), QString(), QString()});
   }
