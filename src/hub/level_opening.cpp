@@ -2,6 +2,7 @@
 
 #include "core/catalogue.h"
 #include "core/shared_state.h"
+#include "storage/text_items.h"
 
 namespace tavelo::hub {
 
@@ -11,20 +12,12 @@ constexpr int kNoClearPoints = 9999;
 
 }  // namespace
 
-QString trimBlanks(const QString& text) {
-  qsizetype first = 0;
-  qsizetype last = text.size();
-  while (first < last && text.at(first) == u' ') ++first;
-  while (last > first && text.at(last - 1) == u' ') --last;
-  return text.mid(first, last - first);
-}
-
 bool isTeacher(const QString& studentName) {
   return studentName.contains(u'★') || studentName.contains(QStringLiteral("先生"));
 }
 
 bool hasOpeningPrivilege(const QString& studentName) {
-  return trimBlanks(studentName) == QStringLiteral("先生");
+  return storage::trimBlanks(studentName) == QStringLiteral("先生");
 }
 
 bool criteriaMet(const SharedState& state, int student, int level) {

@@ -12,9 +12,6 @@ struct SharedState;
 
 namespace hub {
 
-// Blanks removed from both ends of a roster name (the 20-character field is blank-padded).
-[[nodiscard]] QString trimBlanks(const QString& text);
-
 // A teacher on the hub: the name contains "★" or "先生". Teachers see the data buttons.
 [[nodiscard]] bool isTeacher(const QString& studentName);
 // Only the name "先生" itself opens every level; "★" alone gives no such privilege.

@@ -11,6 +11,7 @@
 #include "platform/events.h"
 #include "platform/services.h"
 #include "storage/statistics.h"
+#include "storage/text_items.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -519,7 +520,7 @@ void seisekitime1::activate() {
   }
 
   picture6_->hide();
-  label12_->setText(state_.studentGrade + u' ' + hub::trimBlanks(state_.studentName));
+  label12_->setText(state_.studentGrade + u' ' + storage::trimBlanks(state_.studentName));
   label13_->setText(state_.siteName + u':' + QString::number(state_.studentIndex));
   label11_->setFont(gothic(state_.programTitle.size() > 9 ? 20 : 24, true));
   label11_->setText(state_.programTitle);

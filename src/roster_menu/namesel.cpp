@@ -15,6 +15,7 @@
 #include "roster_menu/roster_list.h"
 #include "storage/roster.h"
 #include "storage/statistics.h"
+#include "storage/text_items.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -301,8 +302,8 @@ void namesel::List1_Click() {
     label1_->setText(prompt());
     return;
   }
-  const QString line = roster_menu::trimBlanks(list1_->item(i)->text());
-  label1_->setText(roster_menu::trimBlanks(line.left(10)));
+  const QString line = storage::trimBlanks(list1_->item(i)->text());
+  label1_->setText(storage::trimBlanks(line.left(10)));
   label2_->setText(QString::number(roster_menu::studentOfEntry(list3_->item(i - 1)->text())));
 }
 
@@ -312,9 +313,9 @@ void namesel::List1_DblClick() {
     label1_->setText(prompt());
     return;
   }
-  const QString line = roster_menu::trimBlanks(list1_->item(i)->text());
+  const QString line = storage::trimBlanks(list1_->item(i)->text());
   // The figures follow the last "/"; a "/" inside a name stays part of it.
-  label1_->setText(roster_menu::trimBlanks(line.left(line.lastIndexOf(u'/'))));
+  label1_->setText(storage::trimBlanks(line.left(line.lastIndexOf(u'/'))));
   label2_->setText(QString::number(roster_menu::studentOfEntry(list3_->item(i - 1)->text())));
   Command14_Click();
 }

@@ -2,6 +2,7 @@
 
 #include "core/shared_state.h"
 #include "storage/roster.h"
+#include "storage/text_items.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,14 +47,6 @@ struct Row {
 
 }  // namespace
 
-QString trimBlanks(const QString& text) {
-  qsizetype first = 0;
-  qsizetype last = text.size();
-  while (first < last && text.at(first) == u' ') ++first;
-  while (last > first && text.at(last - 1) == u' ') --last;
-  return text.mid(first, last - first);
-}
-
 StudentFigures studentFigures(const SharedState& state, int student) {
   const Sums sums = sumsOf(state, student);
   StudentFigures figures;
@@ -82,7 +75,7 @@ QString buildKey(const SharedState& state, const RosterEntry& entry, int display
   // A name longer than its column is cut: the line must keep the code and the name first,
   // the figures after them and the number at the end.
   const int nameRoom = std::max<int>(0, width - static_cast<int>(code.size()) - 1);
-  const QString name = trimBlanks(entry.name).left(nameRoom);
+  const QString name = storage::trimBlanks(entry.name).left(nameRoom);
   const qsizetype filler = std::max<qsizetype>(0, width - (code.size() + 1 + name.size()));
 
   const StudentFigures f = studentFigures(state, entry.number);

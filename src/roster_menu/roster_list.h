@@ -37,9 +37,6 @@ struct StudentFigures {
 // Characters that the grade code, the blank, the name and the filler take together.
 [[nodiscard]] int nameColumnWidth(int displayMode, int grade);
 
-// Blanks removed from both ends of a roster name (the 20-character field is blank-padded).
-[[nodiscard]] QString trimBlanks(const QString& text);
-
 // The sort key of one student: base year (four digits), short grade code, a blank, the
 // trimmed name, full-width filler up to the column width, X "/" Y, "*" and the number.
 // A name too long for its column is cut so that the line keeps its layout.

@@ -115,6 +115,14 @@ QString formatLine(const QStringList& items) {
   return formatted.join(u',') + QStringLiteral("\r\n");
 }
 
+QString trimBlanks(const QString& text) {
+  qsizetype first = 0;
+  qsizetype last = text.size();
+  while (first < last && text.at(first) == u' ') ++first;
+  while (last > first && text.at(last - 1) == u' ') --last;
+  return text.mid(first, last - first);
+}
+
 double leadingNumber(const QString& text) {
   qsizetype i = 0;
   while (i < text.size() && isBlank(text[i])) {

@@ -39,6 +39,10 @@ class TextItemReader {
 // A line of items joined by commas and ended with CR LF.
 [[nodiscard]] QString formatLine(const QStringList& items);
 
+// Half-width blanks removed from both ends (roster names are blank-padded fields; full-width
+// blanks belong to the name).
+[[nodiscard]] QString trimBlanks(const QString& text);
+
 // The leading-number rule: blanks skipped, optional sign, digits, optional decimal point
 // and digits; the number ends at the first character that cannot continue it; 0 when none.
 [[nodiscard]] double leadingNumber(const QString& text);
