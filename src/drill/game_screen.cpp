@@ -134,6 +134,8 @@ MainFrm::MainFrm(SharedState& state, platform::Services& services, Navigator& na
 
   timer1_->setObjectName(QStringLiteral("Timer1"));
   timer1_->setSingleShot(true);
+  // The display time is what the student sees; a coarse timer may be off by 5 %.
+  timer1_->setTimerType(Qt::PreciseTimer);
   connect(timer1_, &QTimer::timeout, this, [this] { hideNumbers(); });
   sTimer1_->setObjectName(QStringLiteral("sTimer1"));
   sTimer1_->setInterval(1000);

@@ -27,18 +27,22 @@ class Screenshots : public DrillFixture {
 };
 
 TEST_F(Screenshots, GameScreen) {
-  drill::MainFrm* screen = start(2);
+  // Level 3 in the middle of the drill: two questions answered in 22 s, the third showing
+  // its five numbers.
+  drill::MainFrm* screen = start(3);
   ASSERT_NE(screen, nullptr);
-  answer(screen, 3000);  // one question in 12 s; the next one shows its numbers
-  for (int second = 13; second <= 18; ++second) {
-    fakes.clock.advanceMs(1000);
-    screen->clockTick();
-  }
+  answer(screen, 2000);
+  answer(screen, 2200);
+  fakes.clock.advanceMs(1000);
+  screen->clockTick();
   save(screen, "screenshot-game.png");
 }
 
 TEST_F(Screenshots, CompletionScreen) {
+  // A personal record on level 5: faster than the student's earlier drills, slower than the
+  // level's best, so the screen congratulates the student's own record.
   for (int i = 0; i < 4; ++i) addRecord(5, 40);
+  addRecord(5, 15, 0, 11);
   refreshStatistics();
   drill::MainFrm* screen = start(5);
   ASSERT_NE(screen, nullptr);
@@ -47,6 +51,7 @@ TEST_F(Screenshots, CompletionScreen) {
   answer(screen, 1000);
   drill::FrmSyuuryou* done = completionScreen();
   ASSERT_NE(done, nullptr);
+  ASSERT_EQ(text(done, "Label20"), QStringLiteral("新記録おめでとう"));
   done->offerButtons();
   save(done, "screenshot-completion.png");
 }
