@@ -14,12 +14,12 @@
 // beside the bare slot shuffle, letting pending events run, and computeStatistics alone.
 #include "bench_util.h"
 #include "core/catalogue.h"
+#include "core/screen_style.h"
 #include "core/shared_state.h"
 #include "demo/demo_installation.h"
 #include "drill/completion_screen.h"
 #include "drill/drill_rules.h"
 #include "drill/game_screen.h"
-#include "drill/screen_style.h"
 #include "drill/waiting_screen.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -240,11 +240,10 @@ RealTimerFigures baselines(int questions, int clicksPerQuestion) {
 
   QWidget window;
   window.setFixedSize(1024, 768);
-  drill::fillBackground(&window, drill::lightYellow());
+  fillBackground(&window, lightYellow());
   auto* shownLabel = new QLabel(QStringLiteral("1"), &window);
   shownLabel->setGeometry(100, 100, 40, 43);
-  auto* target =
-      new drill::ClickLabel(&window, [&] { shownLabel->setVisible(!shownLabel->isVisible()); });
+  auto* target = new ClickLabel(&window, [&] { shownLabel->setVisible(!shownLabel->isVisible()); });
   target->setGeometry(300, 300, 72, 64);
   window.show();
   QCoreApplication::processEvents();

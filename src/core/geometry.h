@@ -4,11 +4,11 @@
 
 namespace tavelo {
 
-// Screen geometry is designed in twips; 15 twips make one pixel.
-[[nodiscard]] constexpr int twips(int value) {
-  return value / 15;
+// Screen geometry is designed in twips; 15 twips make one pixel (rounded to the nearest).
+[[nodiscard]] constexpr int twips(double value) {
+  return static_cast<int>(value >= 0 ? value / 15 + 0.5 : value / 15 - 0.5);
 }
-[[nodiscard]] constexpr QRect twipRect(int left, int top, int width, int height) {
+[[nodiscard]] constexpr QRect twipRect(double left, double top, double width, double height) {
   return {twips(left), twips(top), twips(width), twips(height)};
 }
 

@@ -1,6 +1,7 @@
 #include "core/startup.h"
 
 #include "core/geometry.h"
+#include "core/screen_style.h"
 #include "core/shared_state.h"
 #include "core/version.h"
 #include "platform/calendar.h"
@@ -21,12 +22,6 @@ namespace tavelo {
 
 namespace {
 
-QFont gothic(double points) {
-  QFont font(QStringLiteral("Noto Sans CJK JP"));
-  font.setPointSizeF(points);
-  return font;
-}
-
 // The 640 x 480 splash picture, drawn rather than shipped.
 QPixmap splashPicture(const QString& title) {
   QPixmap pixmap(640, 480);
@@ -43,11 +38,11 @@ QPixmap splashPicture(const QString& title) {
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPoint(140 + i * 120, 300), 45, 45);
     p.setPen(Qt::white);
-    p.setFont(gothic(28));
+    p.setFont(gothicFont(28));
     p.drawText(QRect(95 + i * 120, 255, 90, 90), Qt::AlignCenter, QString::number(i + 1));
   }
   p.setPen(QColor(40, 60, 120));
-  p.setFont(gothic(48));
+  p.setFont(gothicFont(48));
   p.drawText(QRect(0, 80, 640, 120), Qt::AlignCenter, title);
   return pixmap;
 }
@@ -94,10 +89,10 @@ Firstfrm::Firstfrm(SharedState& state, platform::Services& services, std::functi
   auto* label1 = new QLabel(QStringLiteral("Just a moment, please."), this);
   label1->setObjectName(QStringLiteral("Label1"));
   label1->setGeometry(20, 490, 300, 30);
-  label1->setFont(gothic(14));
+  label1->setFont(gothicFont(14));
   label5_->setObjectName(QStringLiteral("Label5"));
   label5_->setGeometry(320, 490, 300, 30);
-  label5_->setFont(gothic(14));
+  label5_->setFont(gothicFont(14));
   label5_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   timer1_->setObjectName(QStringLiteral("Timer1"));
   timer1_->setInterval(100);
@@ -129,7 +124,7 @@ BASEFRM::BASEFRM(QWidget* parent) : QWidget(parent) {
   auto* label = new QLabel(QStringLiteral("Just a moment, please."), this);
   label->setObjectName(QStringLiteral("Label19"));
   label->setAlignment(Qt::AlignCenter);
-  label->setFont(gothic(26.25));
+  label->setFont(gothicFont(26.25));
   label->setGeometry(rect());
 }
 
@@ -143,7 +138,7 @@ frmver::frmver(const SharedState& state, QWidget* parent) : QDialog(parent) {
     label->setGeometry(geometry);
     return label;
   };
-  addLabel("Label1", state.programTitle, twipRect(600, 300, 4800, 500))->setFont(gothic(18));
+  addLabel("Label1", state.programTitle, twipRect(600, 300, 4800, 500))->setFont(gothicFont(18));
   addLabel("Label2", versionText(), twipRect(600, 900, 4800, 400));
   addLabel("Label4", QStringLiteral("Palvenor"), twipRect(600, 1400, 4800, 400));
   addLabel("Label5", QStringLiteral("順番を覚えて、順番どおりにクリックしよう。"),

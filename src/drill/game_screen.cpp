@@ -2,9 +2,9 @@
 
 #include "core/catalogue.h"
 #include "core/geometry.h"
+#include "core/screen_style.h"
 #include "core/shared_state.h"
 #include "drill/completion_screen.h"
-#include "drill/screen_style.h"
 #include "drill/sound_cues.h"
 #include "drill/waiting_screen.h"
 #include "platform/calendar.h"

@@ -2,6 +2,7 @@
 
 #include "core/catalogue.h"
 #include "core/geometry.h"
+#include "core/screen_style.h"
 #include "core/shared_state.h"
 #include "hub/column_texts.h"
 #include "hub/level_opening.h"
@@ -72,41 +73,6 @@ const QStringList& periodNames() {
   return periods;
 }
 
-int px(double twipValue) {
-  return static_cast<int>(std::lround(twipValue / 15.0));
-}
-
-QRect rectOf(double left, double top, double width, double height) {
-  return {px(left), px(top), px(width), px(height)};
-}
-
-QFont gothic(double points, bool bold = false) {
-  QFont font(QStringLiteral("Noto Sans CJK JP"));
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
-
-// Lists line up through fixed-width fields: a full-width character must take exactly two
-// half-width cells.
-QFont listFont(double points) {
-  QFont font(QStringLiteral("Noto Sans Mono CJK JP"));
-  font.setStyleHint(QFont::Monospace);
-  font.setPointSizeF(points);
-  return font;
-}
-
-QString indexed(const char* name, int index) {
-  return QString::fromLatin1(name) + u'_' + QString::number(index);
-}
-
-void setBackground(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, colour);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
 }  // namespace
 
 seisekitime1::seisekitime1(SharedState& state, platform::Services& services, Navigator& navigator,
@@ -118,12 +84,12 @@ seisekitime1::seisekitime1(SharedState& state, platform::Services& services, Nav
       levelCount_(std::clamp<int>(state.levelCount, 1, kMaxLevel - 1)) {
   setObjectName(QStringLiteral("seisekitime1"));
   setWindowTitle(state_.programTitle);
-  setFixedSize(px(kFormWidth), px(kFormHeight));
-  setFont(gothic(10));
+  setFixedSize(twips(kFormWidth), twips(kFormHeight));
+  setFont(gothicFont(10));
 
   // Loading: colours, column width, the fixed controls, the columns and the covers.
   period_ = 3;
-  setBackground(this, state_.seasonColour);
+  fillBackground(this, state_.seasonColour);
   if (levelCount_ < 5) {
     columnWidth_ = static_cast<double>(kSharedColumnSpace) / levelCount_;
   } else {
@@ -137,7 +103,7 @@ seisekitime1::seisekitime1(SharedState& state, platform::Services& services, Nav
 
   picture2_->setGeometry(rect());
   picture2_->raise();
-  picture6_->setGeometry(rectOf(0, kLabel5Top, kFormWidth, kScrollTop - kLabel5Top));
+  picture6_->setGeometry(twipRect(0, kLabel5Top, kFormWidth, kScrollTop - kLabel5Top));
 
   for (QWidget* child : findChildren<QWidget*>()) {
     child->installEventFilter(this);
@@ -170,28 +136,28 @@ void seisekitime1::buildFixedControls() {
   };
 
   label11_ = label("Label11", twipRect(300, 60, 3400, 620));
-  label11_->setFont(gothic(24, true));
+  label11_->setFont(gothicFont(24, true));
   label12_ = label("Label12", twipRect(300, 700, 3400, 420));
-  label12_->setFont(gothic(13, true));
+  label12_->setFont(gothicFont(13, true));
   label13_ = label("Label13", twipRect(300, 1120, 3400, 330));
 
   picture3_ = panel("Picture3", twipRect(3840, 120, 2280, 540));
   label17_ = label("Label17", QRect(QPoint(0, 0), picture3_->size()), picture3_);
   label17_->setAlignment(Qt::AlignCenter);
-  label17_->setFont(gothic(12));
+  label17_->setFont(gothicFont(12));
   picture4_ = panel("Picture4", twipRect(3840, 780, 2280, 540));
   label18_ = label("Label18", QRect(QPoint(0, 0), picture4_->size()), picture4_);
   label18_->setAlignment(Qt::AlignCenter);
-  label18_->setFont(gothic(12));
-  setBackground(picture3_, Qt::white);
-  setBackground(picture4_, Qt::white);
+  label18_->setFont(gothicFont(12));
+  fillBackground(picture3_, Qt::white);
+  fillBackground(picture4_, Qt::white);
 
   picture5_ = panel("Picture5", twipRect(6300, 60, 2160, 1260));
   const std::array<QString, 3> kinds{QStringLiteral("ﾀｲﾑ表示"), QStringLiteral("ﾎﾟｲﾝﾄ表示"),
                                      QStringLiteral("個人ﾀｲﾑ")};
   for (int k = 0; k < 3; ++k) {
     option2_[k] = new QRadioButton(kinds[static_cast<std::size_t>(k)], picture5_);
-    option2_[k]->setObjectName(indexed("Option2", k));
+    option2_[k]->setObjectName(controlName("Option2", k));
     option2_[k]->setGeometry(twipRect(120, 60 + k * 390, 1980, 360));
     connect(option2_[k], &QRadioButton::toggled, this, [this, k](bool on) {
       if (on) Option2_Click(k);
@@ -202,14 +168,14 @@ void seisekitime1::buildFixedControls() {
                                      QStringLiteral("オール表示")};
   for (int k = 1; k <= 3; ++k) {
     option1_[k] = new QRadioButton(which[static_cast<std::size_t>(k - 1)], picture1_);
-    option1_[k]->setObjectName(indexed("Option1", k));
+    option1_[k]->setObjectName(controlName("Option1", k));
     option1_[k]->setGeometry(twipRect(120, 60 + (k - 1) * 390, 1980, 360));
     connect(option1_[k], &QRadioButton::toggled, this, [this, k](bool on) {
       if (on) Option1_Click(k);
     });
   }
-  setBackground(picture5_, Qt::white);
-  setBackground(picture1_, Qt::white);
+  fillBackground(picture5_, Qt::white);
+  fillBackground(picture1_, Qt::white);
 
   combo1_ = new QComboBox(this);
   combo1_->setObjectName(QStringLiteral("Combo1"));
@@ -243,7 +209,7 @@ void seisekitime1::buildFixedControls() {
   command17_->hide();
   command1_ = button(QStringLiteral("Command1"), QStringLiteral("戻る(0)"),
                      twipRect(13080, 120, 1980, 720));
-  command1_->setFont(gothic(14, true));
+  command1_->setFont(gothicFont(14, true));
   connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
   command8_ = button(QStringLiteral("Command8"), QStringLiteral("データ処理"),
                      twipRect(13080, 960, 1980, 450));
@@ -252,7 +218,7 @@ void seisekitime1::buildFixedControls() {
 
   label5_ = label("Label5", twipRect(columnLeft_, kLabel5Top, 7200, kLabel5Height));
   label5_->setText(QStringLiteral("ベスト成績"));
-  label5_->setFont(gothic(13, true));
+  label5_->setFont(gothicFont(13, true));
 
   hScroll1_ = new QScrollBar(Qt::Horizontal, this);
   hScroll1_->setObjectName(QStringLiteral("HScroll1"));
@@ -267,22 +233,22 @@ void seisekitime1::buildFixedControls() {
   connect(hScroll1_, &QScrollBar::valueChanged, this, [this](int) { HScroll1_Change(); });
 
   picture6_ = panel("Picture6", QRect());
-  setBackground(picture6_, state_.seasonColour);
+  fillBackground(picture6_, state_.seasonColour);
   auto* moment6 = label("Label21", twipRect(0, 1200, kFormWidth, 600), picture6_);
   moment6->setText(QStringLiteral("Just a momento, please."));
   moment6->setAlignment(Qt::AlignCenter);
-  moment6->setFont(gothic(20));
+  moment6->setFont(gothicFont(20));
   progressBar2_ = new QProgressBar(picture6_);
   progressBar2_->setObjectName(QStringLiteral("ProgressBar2"));
   progressBar2_->setGeometry(twipRect(3840, 2100, 7680, 360));
   picture6_->hide();
 
   picture2_ = panel("Picture2", QRect());
-  setBackground(picture2_, state_.seasonColour);
+  fillBackground(picture2_, state_.seasonColour);
   auto* moment2 = label("Label20", twipRect(0, 4200, kFormWidth, 900), picture2_);
   moment2->setText(QStringLiteral("Just a moment, please."));
   moment2->setAlignment(Qt::AlignCenter);
-  moment2->setFont(gothic(26.25));
+  moment2->setFont(gothicFont(26.25));
   progressBar1_ = new QProgressBar(picture2_);
   progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
   progressBar1_->setGeometry(twipRect(3840, 5400, 7680, 360));
@@ -307,33 +273,33 @@ void seisekitime1::buildColumns() {
     const double x = columnLeft_ + (i - 1) * w;
     const auto label = [this, i](const char* name, const QRectF& r) {
       auto* l = new QLabel(this);
-      l->setObjectName(indexed(name, i));
-      l->setGeometry(rectOf(r.x(), r.y(), r.width(), r.height()));
+      l->setObjectName(controlName(name, i));
+      l->setGeometry(twipRect(r.x(), r.y(), r.width(), r.height()));
       return l;
     };
     c.label1 = label("Label1", {x, top1, numberWidth, kTitleRowHeight});
     c.label1->setText(QString::number(i));
     c.label1->setAlignment(Qt::AlignCenter);
-    c.label1->setFont(gothic(14, true));
+    c.label1->setFont(gothicFont(14, true));
     c.label3 = label("Label3", {x + numberWidth, top1, w - numberWidth, kTitleRowHeight});
     c.label3->setText(state_.levelNames[i]);
     c.label3->setToolTip(state_.levelNames[i]);
-    c.label3->setFont(gothic(14, true));
+    c.label3->setFont(gothicFont(14, true));
     c.label3->setCursor(Qt::PointingHandCursor);
 
     c.command4 = new QPushButton(QStringLiteral("ｽﾀｰﾄ(&%1)").arg(i), this);
-    c.command4->setObjectName(indexed("Command4", i));
-    c.command4->setGeometry(rectOf(x, top2, w, kStartRowHeight));
-    c.command4->setFont(gothic(13, true));
+    c.command4->setObjectName(controlName("Command4", i));
+    c.command4->setGeometry(twipRect(x, top2, w, kStartRowHeight));
+    c.command4->setFont(gothicFont(13, true));
     c.command4->setAutoDefault(false);
     connect(c.command4, &QPushButton::clicked, this, [this, i] { Command4_Click(i); });
 
     c.text1 = new QLineEdit(this);
-    c.text1->setObjectName(indexed("Text1", i));
-    c.text1->setGeometry(rectOf(x, top2, w, kStartRowHeight));
+    c.text1->setObjectName(controlName("Text1", i));
+    c.text1->setGeometry(twipRect(x, top2, w, kStartRowHeight));
     c.text1->setReadOnly(true);
     c.text1->setAlignment(Qt::AlignCenter);
-    c.text1->setFont(gothic(13, true));
+    c.text1->setFont(gothicFont(13, true));
     c.text1->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
     c.text1->hide();
 
@@ -351,22 +317,22 @@ void seisekitime1::buildColumns() {
     }
 
     c.list5 = new QListWidget(this);
-    c.list5->setObjectName(indexed("List5", i));
-    c.list5->setGeometry(rectOf(x, top6, w, top7 - top6 - 30));
+    c.list5->setObjectName(controlName("List5", i));
+    c.list5->setGeometry(twipRect(x, top6, w, top7 - top6 - 30));
     c.list5->setFont(listFace);
     c.list5->setUniformItemSizes(true);
     c.list5->raise();
 
     c.label7 = label("Label7", {x, top7, w, kCriteriaRowHeight});
     c.label7->setAlignment(Qt::AlignCenter);
-    c.label7->setFont(gothic(9));
+    c.label7->setFont(gothicFont(9));
     c.label7->setText(hub::criteriaLine(state_, i));
 
     c.command3 = new QPushButton(QStringLiteral("成績表示"), this);
-    c.command3->setObjectName(indexed("Command3", i));
+    c.command3->setObjectName(controlName("Command3", i));
     c.command3->hide();
     c.command2 = new QPushButton(QStringLiteral("タイム初期化"), this);
-    c.command2->setObjectName(indexed("Command2", i));
+    c.command2->setObjectName(controlName("Command2", i));
     c.command2->hide();
   }
 }
@@ -377,11 +343,11 @@ void seisekitime1::buildDataPanel() {
   picture7_->setObjectName(QStringLiteral("Picture7"));
   picture7_->setFrameShape(QFrame::Box);
   picture7_->setGeometry(twipRect(4680, 3600, 6000, 3120));
-  setBackground(picture7_, QColor(255, 255, 224));
+  fillBackground(picture7_, QColor(255, 255, 224));
   auto* prompt = new QLabel(QStringLiteral("データ変更パスワード"), picture7_);
   prompt->setObjectName(QStringLiteral("Label28"));
   prompt->setGeometry(twipRect(360, 240, 5280, 420));
-  prompt->setFont(gothic(13, true));
+  prompt->setFont(gothicFont(13, true));
   auto* password = new QLineEdit(picture7_);
   password->setObjectName(QStringLiteral("Text3"));
   password->setEchoMode(QLineEdit::Password);
@@ -390,7 +356,7 @@ void seisekitime1::buildDataPanel() {
                                         QStringLiteral("合格タイムデータ変更")};
   for (int k = 0; k < 2; ++k) {
     auto* b = new QPushButton(captions[static_cast<std::size_t>(k)], picture7_);
-    b->setObjectName(indexed("Command10", k));
+    b->setObjectName(controlName("Command10", k));
     b->setGeometry(twipRect(360 + k * 2700, 1500, 2580, 540));
     b->setAutoDefault(false);
   }
@@ -408,7 +374,7 @@ void seisekitime1::buildGraphPanel() {
   picture11_->setObjectName(QStringLiteral("Picture11"));
   picture11_->setFrameShape(QFrame::Box);
   picture11_->setGeometry(twipRect(120, 1740, 15120, 9660));
-  setBackground(picture11_, Qt::white);
+  fillBackground(picture11_, Qt::white);
   auto* surface = new QFrame(picture11_);
   surface->setObjectName(QStringLiteral("Picture12"));
   surface->setGeometry(twipRect(60, 60, 12000, 9540));
@@ -427,7 +393,7 @@ void seisekitime1::buildGraphPanel() {
   const std::array<QString, 2> captions{QStringLiteral("表示"), QStringLiteral("印刷")};
   for (int k = 0; k < 2; ++k) {
     auto* b = new QPushButton(captions[static_cast<std::size_t>(k)], picture11_);
-    b->setObjectName(indexed("Command24", k));
+    b->setObjectName(controlName("Command24", k));
     b->setGeometry(twipRect(13500, 420 + k * 600, 1500, 480));
     b->setAutoDefault(false);
     if (k == 1) {
@@ -522,7 +488,7 @@ void seisekitime1::activate() {
   picture6_->hide();
   label12_->setText(state_.studentGrade + u' ' + storage::trimBlanks(state_.studentName));
   label13_->setText(state_.siteName + u':' + QString::number(state_.studentIndex));
-  label11_->setFont(gothic(state_.programTitle.size() > 9 ? 20 : 24, true));
+  label11_->setFont(gothicFont(state_.programTitle.size() > 9 ? 20 : 24, true));
   label11_->setText(state_.programTitle);
 
   if (state_.hubScrollPos == 0 || state_.hubScrollPos > hScroll1_->maximum()) {
@@ -540,8 +506,8 @@ void seisekitime1::activate() {
   }
   for (int i = 1; i <= levelCount_; ++i) {
     Column& c = columns_[static_cast<std::size_t>(i)];
-    setBackground(c.label7, kLightGrey);
-    setBackground(c.label8, kLightGrey);
+    fillBackground(c.label7, kLightGrey);
+    fillBackground(c.label8, kLightGrey);
     if (isPracticeLevel(state_, i)) {
       for (QWidget* w : {static_cast<QWidget*>(c.list5), static_cast<QWidget*>(c.label7),
                          static_cast<QWidget*>(c.label8), static_cast<QWidget*>(c.label14),
@@ -607,16 +573,16 @@ void seisekitime1::layColumnsOut() {
     if (x < 0) {
       x = kFormWidth;  // scrolled off to the left: out of sight
     }
-    const int left = px(x);
+    const int left = twips(x);
     for (QWidget* w : {static_cast<QWidget*>(c.list5), static_cast<QWidget*>(c.command4),
                        static_cast<QWidget*>(c.text1), static_cast<QWidget*>(c.label1),
                        static_cast<QWidget*>(c.label7), static_cast<QWidget*>(c.label8),
                        static_cast<QWidget*>(c.label9), static_cast<QWidget*>(c.label14)}) {
       w->move(left, w->y());
     }
-    c.label3->move(px(x + numberWidth), c.label3->y());
-    c.label10->move(px(x + half), c.label10->y());
-    c.label15->move(px(x + half), c.label15->y());
+    c.label3->move(twips(x + numberWidth), c.label3->y());
+    c.label10->move(twips(x + half), c.label10->y());
+    c.label15->move(twips(x + half), c.label15->y());
   }
 }
 

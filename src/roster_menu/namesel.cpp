@@ -2,6 +2,7 @@
 
 #include "core/catalogue.h"
 #include "core/geometry.h"
+#include "core/screen_style.h"
 #include "core/shared_state.h"
 #include "core/startup.h"
 #include "drill/sound_cues.h"
@@ -48,29 +49,6 @@ const QStringList& gradeFilters() {
   return filters;
 }
 
-QFont gothic(double points, bool bold = false) {
-  QFont font(QStringLiteral("Noto Sans CJK JP"));
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
-
-// The list lines up through fixed-width fields: a full-width character must take exactly
-// two half-width cells.
-QFont listFont(double points) {
-  QFont font(QStringLiteral("Noto Sans Mono CJK JP"));
-  font.setStyleHint(QFont::Monospace);
-  font.setPointSizeF(points);
-  return font;
-}
-
-void setBackground(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, colour);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
 // The program menu of the installation: "起動/プログラムメニューc.exe" beside the program
 // folder.
 QString programMenuPath(const SharedState& state) {
@@ -85,21 +63,21 @@ namesel::namesel(SharedState& state, platform::Services& services, Navigator& na
   setObjectName(QStringLiteral("namesel"));
   setWindowTitle(state_.programTitle);
   setFixedSize(twips(kFormWidth), twips(kFormHeight));
-  setFont(gothic(11));
+  setFont(gothicFont(11));
 
   label4_ = new QLabel(QStringLiteral("Tavelo"), this);
   label4_->setObjectName(QStringLiteral("Label4"));
   label4_->setGeometry(twipRect(240, 60, 6720, 1260));
-  label4_->setFont(gothic(36, true));
+  label4_->setFont(gothicFont(36, true));
   label4_->setCursor(Qt::PointingHandCursor);
 
   label1_ = new QLabel(prompt(), this);
   label1_->setObjectName(QStringLiteral("Label1"));
   label1_->setGeometry(twipRect(7200, 300, 4560, 780));
   label1_->setAlignment(Qt::AlignCenter);
-  label1_->setFont(gothic(17, true));
+  label1_->setFont(gothicFont(17, true));
   label1_->setFrameShape(QFrame::Box);
-  setBackground(label1_, Qt::white);
+  fillBackground(label1_, Qt::white);
 
   label2_ = new QLabel(this);
   label2_->setObjectName(QStringLiteral("Label2"));
@@ -130,7 +108,7 @@ namesel::namesel(SharedState& state, platform::Services& services, Navigator& na
   combo1_ = new QComboBox(this);
   combo1_->setObjectName(QStringLiteral("Combo1"));
   combo1_->setGeometry(twipRect(7200, 1440, 4560, 540));
-  combo1_->setFont(gothic(13));
+  combo1_->setFont(gothicFont(13));
   combo1_->addItems(gradeFilters());
   combo1_->setCurrentIndex(0);
   connect(combo1_, &QComboBox::activated, this, [this](int) { Combo1_Click(); });
@@ -139,7 +117,7 @@ namesel::namesel(SharedState& state, platform::Services& services, Navigator& na
   modes->setObjectName(QStringLiteral("Frame1"));
   modes->setGeometry(twipRect(7200, 2160, 4560, 2040));
   modes->setFrameShape(QFrame::StyledPanel);
-  setBackground(modes, Qt::white);
+  fillBackground(modes, Qt::white);
   const std::array<QString, 4> captions{
       QStringLiteral("回数(今日／今まで）"), QStringLiteral("ポイント（今日／今まで）"),
       QStringLiteral("本日（ポイント／回数）"), QStringLiteral("今まで（ポイント／回数）")};
@@ -156,21 +134,21 @@ namesel::namesel(SharedState& state, platform::Services& services, Navigator& na
   command14_ = new QPushButton(QStringLiteral("O.K."), this);
   command14_->setObjectName(QStringLiteral("Command14"));
   command14_->setGeometry(twipRect(7200, 4440, 4560, 1380));
-  command14_->setFont(gothic(30, true));
+  command14_->setFont(gothicFont(30, true));
   command14_->setAutoDefault(false);
   connect(command14_, &QPushButton::clicked, this, [this] { Command14_Click(); });
 
   command7_ = new QPushButton(QStringLiteral("ﾌﾟﾟﾛｸﾞﾗﾑメニューへ(0)"), this);
   command7_->setObjectName(QStringLiteral("Command7"));
   command7_->setGeometry(twipRect(7200, 7920, 4560, 840));
-  command7_->setFont(gothic(13));
+  command7_->setFont(gothicFont(13));
   command7_->setAutoDefault(false);
   connect(command7_, &QPushButton::clicked, this, [this] { Command7_Click(); });
 
   picture5_ = new QLabel(QStringLiteral("Just a moment, please."), this);
   picture5_->setObjectName(QStringLiteral("Picture5"));
   picture5_->setAlignment(Qt::AlignCenter);
-  picture5_->setFont(gothic(26.25));
+  picture5_->setFont(gothicFont(26.25));
 
   for (QWidget* child : findChildren<QWidget*>()) {
     child->installEventFilter(this);
@@ -180,8 +158,8 @@ namesel::namesel(SharedState& state, platform::Services& services, Navigator& na
 namesel::~namesel() = default;
 
 void namesel::Form_Load() {
-  setBackground(this, state_.seasonColour);
-  setBackground(picture5_, state_.seasonColour);
+  fillBackground(this, state_.seasonColour);
+  fillBackground(picture5_, state_.seasonColour);
   picture5_->setGeometry(rect());
   picture5_->raise();
   picture5_->show();
@@ -193,7 +171,7 @@ void namesel::Form_Load() {
   if (ending_) {
     return;
   }
-  label4_->setFont(gothic(48, true));
+  label4_->setFont(gothicFont(48, true));
   label4_->setText(state_.programTitle);
   list1_->setCurrentRow(0);
   services_.events.processPending();

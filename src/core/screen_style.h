@@ -8,14 +8,28 @@
 #include <functional>
 #include <utility>
 
-namespace tavelo::drill {
+namespace tavelo {
 
-// The Japanese Gothic face of the drill screens.
+// The Japanese Gothic face of every screen.
 inline QFont gothicFont(double points, bool bold = false) {
   QFont font(QStringLiteral("Noto Sans CJK JP"));
   font.setPointSizeF(points);
   font.setBold(bold);
   return font;
+}
+
+// The face of lists that line up through fixed-width fields: a full-width character must
+// take exactly two half-width cells.
+inline QFont listFont(double points) {
+  QFont font(QStringLiteral("Noto Sans Mono CJK JP"));
+  font.setStyleHint(QFont::Monospace);
+  font.setPointSizeF(points);
+  return font;
+}
+
+// The object name of element index of a control array: "Image1_3".
+inline QString controlName(const char* name, int index) {
+  return QString::fromLatin1(name) + u'_' + QString::number(index);
 }
 
 inline QColor lightYellow() {
@@ -55,4 +69,4 @@ class ClickLabel final : public QLabel {
   std::function<void()> onClick_;
 };
 
-}  // namespace tavelo::drill
+}  // namespace tavelo
