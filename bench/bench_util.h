@@ -2,11 +2,11 @@
 
 #include <QString>
 
+#include <sys/resource.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <sys/resource.h>
 #include <vector>
 
 namespace tavelo::bench {
@@ -23,7 +23,8 @@ inline Timing time(int runs, const std::function<void()>& fn) {
   for (int i = 0; i < runs; ++i) {
     const auto start = std::chrono::steady_clock::now();
     fn();
-    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                     .count());
   }
   std::sort(ms.begin(), ms.end());
   return {ms[ms.size() / 2], ms.back()};

@@ -13,6 +13,7 @@
 // completion screen (recording, statistics, screen; the one-second pause is left out),
 // beside the bare slot shuffle, letting pending events run, and computeStatistics alone.
 #include "bench_util.h"
+#include "classroom.h"
 #include "core/catalogue.h"
 #include "core/screen_style.h"
 #include "core/shared_state.h"
@@ -53,22 +54,6 @@
 using namespace tavelo;
 
 namespace {
-
-class Silent final : public platform::SoundPlayer,
-                     public platform::Launcher,
-                     public platform::Dialogs {
- public:
-  Status playToEnd(const QString&) override { return std::nullopt; }
-  Status start(const QString&, const QStringList&) override { return std::nullopt; }
-  void information(QWidget*, const QString&, const QString&) override {}
-  void warning(QWidget*, const QString& title, const QString& text) override {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-  }
-  void critical(QWidget*, const QString& title, const QString& text) override {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-  }
-  bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
-};
 
 // Lets events run but skips the pause before the completion screen.
 class NoPause final : public platform::EventPump {
@@ -271,27 +256,13 @@ int main(int argc, char* argv[]) {
   platform::SystemClock clock;
   platform::MersenneRandom random(42);
   platform::FcntlFileLocker locker;
-  Silent silent;
+  bench::Silent silent;
   NoPause events;
   platform::Services services{clock, random, locker, silent, silent, silent, events};
 
   // 20000 drills of the last 60 days by 1000 students.
-  const double todaySerial = QDate(1899, 12, 30).daysTo(today);
-  QByteArray results;
-  for (int i = 0; i < 20000; ++i) {
-    storage::ResultRecord r;
-    r.date = todaySerial - random.below(60);
-    r.timeOfDay = random.uniform();
-    r.student = static_cast<qint16>(1 + random.below(1000));
-    r.level = static_cast<qint16>(1 + random.below(5));
-    r.drillTime = random.below(20) == 0 ? 99999 : 10 + random.below(100);
-    results += storage::encodeRecord(r);
-  }
-  {
-    QFile f(layout.programDataFolder + storage::resultsFileName());
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(results);
-  }
+  const QByteArray results = bench::classroomResults(random, today, 20000, 1000, 100);
+  bench::writeBytes(layout.programDataFolder + storage::resultsFileName(), results);
 
   auto state = std::make_unique<SharedState>();
   if (Status s = storage::loadConfiguration(*state, layout.programFolder)) {

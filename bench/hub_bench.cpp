@@ -3,6 +3,7 @@
 // activation of the hub (statistics, columns, lists, level opening), each printed beside
 // the raw cost of reading the results file and the roster in the same run.
 #include "bench_util.h"
+#include "classroom.h"
 #include "core/catalogue.h"
 #include "core/shared_state.h"
 #include "demo/demo_installation.h"
@@ -35,20 +36,6 @@ using namespace tavelo;
 
 namespace {
 
-class Silent final : public platform::SoundPlayer,
-                     public platform::Launcher,
-                     public platform::Dialogs {
- public:
-  Status playToEnd(const QString&) override { return std::nullopt; }
-  Status start(const QString&, const QStringList&) override { return std::nullopt; }
-  void information(QWidget*, const QString&, const QString&) override {}
-  void warning(QWidget*, const QString&, const QString&) override {}
-  void critical(QWidget*, const QString& title, const QString& text) override {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-  }
-  bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
-};
-
 class Navigation final : public Navigator {
  public:
   void showNameSelection() override {}
@@ -56,12 +43,6 @@ class Navigation final : public Navigator {
   void showGameScreen() override {}
   void endProgram(int status) override { std::fprintf(stderr, "ended with %d\n", status); }
 };
-
-QByteArray readRaw(const QString& path) {
-  QFile f(path);
-  f.open(QIODevice::ReadOnly);
-  return f.readAll();
-}
 
 }  // namespace
 
@@ -79,41 +60,16 @@ int main(int argc, char* argv[]) {
   platform::SystemClock clock;
   platform::MersenneRandom random(42);
   platform::FcntlFileLocker locker;
-  Silent silent;
+  bench::Silent silent;
   platform::QtEventPump events(clock);
   platform::Services services{clock, random, locker, silent, silent, silent, events};
 
   // 5000 students over twelve school years, and 20000 drills of the last 60 days.
-  QString roster;
-  for (int n = 1; n <= 5000; ++n) {
-    roster += storage::formatLine({QString::number(n), QString::number(today.year() - 18 + n % 12),
-                                   QStringLiteral("0"), QStringLiteral("0"),
-                                   QStringLiteral("生徒　%1").arg(n), QStringLiteral("0"),
-                                   QString(), QString()});
-  }
   const QString rosterPath = layout.dataRoot + storage::rosterFileName();
-  {
-    QFile f(rosterPath);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(storage::encodeSjis(roster));
-  }
-  const double todaySerial = QDate(1899, 12, 30).daysTo(today);
-  QByteArray results;
-  for (int i = 0; i < 20000; ++i) {
-    storage::ResultRecord r;
-    r.date = todaySerial - random.below(60);
-    r.timeOfDay = random.uniform();
-    r.student = static_cast<qint16>(1 + random.below(5000));
-    r.level = static_cast<qint16>(1 + random.below(5));
-    r.drillTime = random.below(20) == 0 ? 99999 : 10 + random.below(100);
-    results += storage::encodeRecord(r);
-  }
+  bench::writeBytes(rosterPath, bench::classroomRoster(today, 5000));
+  const QByteArray results = bench::classroomResults(random, today, 20000, 5000, 100);
   const QString resultsPath = layout.programDataFolder + storage::resultsFileName();
-  {
-    QFile f(resultsPath);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(results);
-  }
+  bench::writeBytes(resultsPath, results);
 
   auto state = std::make_unique<SharedState>();
   if (Status s = storage::loadConfiguration(*state, layout.programFolder)) {
@@ -124,8 +80,8 @@ int main(int argc, char* argv[]) {
   Navigation navigator;
 
   constexpr int kRuns = 30;
-  const auto raw =
-      bench::time(kRuns, [&] { (void)readRaw(resultsPath), (void)readRaw(rosterPath); });
+  const auto raw = bench::time(
+      kRuns, [&] { (void)bench::readRaw(resultsPath), (void)bench::readRaw(rosterPath); });
 
   auto* names = new namesel(*state, services, navigator);
   names->Form_Load();

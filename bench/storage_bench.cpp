@@ -1,6 +1,7 @@
 // Loading the shared results file and the roster at classroom scale: 20000 records and
 // 5000 students. Prints each figure beside the raw cost of reading the same bytes.
 #include "bench_util.h"
+#include "classroom.h"
 #include "core/shared_state.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -24,25 +25,7 @@
 
 using namespace tavelo;
 
-namespace {
-
-class Silent final : public platform::SoundPlayer, public platform::Launcher, public platform::Dialogs {
-public:
-  Status playToEnd(const QString&) override { return std::nullopt; }
-  Status start(const QString&, const QStringList&) override { return std::nullopt; }
-  void information(QWidget*, const QString&, const QString&) override {}
-  void warning(QWidget*, const QString&, const QString&) override {}
-  void critical(QWidget*, const QString&, const QString&) override {}
-  bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
-};
-
-QByteArray readRaw(const QString& path) {
-  QFile f(path);
-  f.open(QIODevice::ReadOnly);
-  return f.readAll();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
@@ -61,44 +44,24 @@ int main(int argc, char* argv[]) {
   platform::SystemClock clock;
   platform::MersenneRandom random(42);
   platform::FcntlFileLocker locker;
-  Silent silent;
+  bench::Silent silent;
   platform::QtEventPump events(clock);
   platform::Services services{clock, random, locker, silent, silent, silent, events};
 
-  const double today = 46366;
-  QByteArray results;
-  for (int i = 0; i < 20000; ++i) {
-    storage::ResultRecord r;
-    r.date = today - random.below(60);
-    r.timeOfDay = random.uniform();
-    r.student = static_cast<qint16>(1 + random.below(5000));
-    r.level = static_cast<qint16>(1 + random.below(5));
-    r.drillTime = random.below(20) == 0 ? 99999 : 20 + random.below(200);
-    results += storage::encodeRecord(r);
-  }
-  {
-    QFile f(storage::resultsFilePath(*state));
-    f.open(QIODevice::WriteOnly);
-    f.write(results);
-  }
-  QString roster;
-  for (int n = 1; n <= 5000; ++n) {
-    roster += storage::formatLine({QString::number(n), QString::number(2010 + n % 12), "0", "0",
-                                   QStringLiteral("生徒　%1").arg(n), "0", "", ""});
-  }
+  const QDate today(2026, 12, 10);
+  const QByteArray results = bench::classroomResults(random, today, 20000, 5000, 200);
+  bench::writeBytes(storage::resultsFilePath(*state), results);
   const QString rosterPath = dir.path() + QStringLiteral("/新名簿.txt");
-  {
-    QFile f(rosterPath);
-    f.open(QIODevice::WriteOnly);
-    f.write(storage::encodeSjis(roster));
-  }
+  bench::writeBytes(rosterPath, bench::classroomRoster(today, 5000));
 
   constexpr int kRuns = 50;
-  const auto rawResults = bench::time(kRuns, [&] { (void)readRaw(storage::resultsFilePath(*state)); });
+  const auto rawResults =
+      bench::time(kRuns, [&] { (void)bench::readRaw(storage::resultsFilePath(*state)); });
   const auto load = bench::time(kRuns, [&] { (void)storage::loadResults(*state, services); });
-  const auto stats = bench::time(kRuns, [&] { (void)storage::computeStatistics(*state, services); });
-  const auto rawRoster = bench::time(kRuns, [&] { (void)readRaw(rosterPath); });
-  const auto loadRoster = bench::time(kRuns, [&] { (void)storage::loadRoster(*state, QDate(2026, 12, 10)); });
+  const auto stats =
+      bench::time(kRuns, [&] { (void)storage::computeStatistics(*state, services); });
+  const auto rawRoster = bench::time(kRuns, [&] { (void)bench::readRaw(rosterPath); });
+  const auto loadRoster = bench::time(kRuns, [&] { (void)storage::loadRoster(*state, today); });
 
   std::printf("results file: %zu records, %lld bytes; roster: 5000 students\n",
               state->loadedResults.size(), static_cast<long long>(results.size()));
