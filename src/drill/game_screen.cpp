@@ -450,8 +450,7 @@ void MainFrm::判定後処理() {
     // The drill time ends with the student's last right click, not with the sound after it.
     const std::int64_t answeredMs = services_.clock.monotonicMs();
     s.judgement = 0;
-    if (!playCorrectSound(s, services_, navigator_)) {
-      if (self) halt();
+    if (!playCorrectSound(s, services_, navigator_, [this] { halt(); })) {
       return;
     }
     if (!self) return;
@@ -477,8 +476,7 @@ void MainFrm::判定後処理() {
   nextPosition_ = 1;
   services_.events.processPending();
   if (!self || stopped_ || s.endingStarted == 1) return;
-  if (!playWrongSound(s, services_, navigator_)) {
-    if (self) halt();
+  if (!playWrongSound(s, services_, navigator_, [this] { halt(); })) {
     return;
   }
   if (!self) return;

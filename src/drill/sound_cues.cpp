@@ -12,7 +12,7 @@ namespace tavelo::drill {
 namespace {
 
 bool playAnswerSound(SharedState& state, platform::Services& services, Navigator& navigator,
-                     int kind) {
+                     int kind, const std::function<void()>& beforeMessage) {
   if (playSoundFile(state, services, chooseSoundStem(state, services, kind))) {
     state.soundFailures = 0;
     return true;
@@ -20,6 +20,9 @@ bool playAnswerSound(SharedState& state, platform::Services& services, Navigator
   if (state.soundFailures < kSilentSoundFailures) {
     ++state.soundFailures;
     return true;
+  }
+  if (beforeMessage) {
+    beforeMessage();
   }
   services.dialogs.critical(
       nullptr, QStringLiteral("音声エラー"),
@@ -43,12 +46,14 @@ bool playSoundFile(SharedState& state, platform::Services& services, const QStri
   return !failure;
 }
 
-bool playCorrectSound(SharedState& state, platform::Services& services, Navigator& navigator) {
-  return playAnswerSound(state, services, navigator, kCorrectKind);
+bool playCorrectSound(SharedState& state, platform::Services& services, Navigator& navigator,
+                      const std::function<void()>& beforeMessage) {
+  return playAnswerSound(state, services, navigator, kCorrectKind, beforeMessage);
 }
 
-bool playWrongSound(SharedState& state, platform::Services& services, Navigator& navigator) {
-  return playAnswerSound(state, services, navigator, kWrongKind);
+bool playWrongSound(SharedState& state, platform::Services& services, Navigator& navigator,
+                    const std::function<void()>& beforeMessage) {
+  return playAnswerSound(state, services, navigator, kWrongKind, beforeMessage);
 }
 
 void playPersonalRecordSound(SharedState& state, platform::Services& services) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace tavelo {
 struct SharedState;
 class Navigator;
@@ -32,9 +34,13 @@ bool playSoundFile(SharedState& state, platform::Services& services, const QStri
 
 // The answer sounds. A run of failures passes silently three times; the fourth failure in
 // a row tells the student to call the teacher and ends the program through the navigator.
-// They return false when the program is ending, so the caller must stop at once.
-bool playCorrectSound(SharedState& state, platform::Services& services, Navigator& navigator);
-bool playWrongSound(SharedState& state, platform::Services& services, Navigator& navigator);
+// beforeMessage runs first: window events go on behind the message while it waits for the
+// teacher, so the caller stops there whatever of it could still act. They return false
+// when the program is ending, so the caller must stop at once.
+bool playCorrectSound(SharedState& state, platform::Services& services, Navigator& navigator,
+                      const std::function<void()>& beforeMessage = {});
+bool playWrongSound(SharedState& state, platform::Services& services, Navigator& navigator,
+                    const std::function<void()>& beforeMessage = {});
 
 // The completion screen's sounds; a failure passes silently.
 void playPersonalRecordSound(SharedState& state, platform::Services& services);

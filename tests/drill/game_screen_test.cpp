@@ -1,6 +1,7 @@
 #include "drill_fixture.h"
 
 #include <cmath>
+#include <functional>
 #include <set>
 
 namespace tavelo::testing {
@@ -521,6 +522,53 @@ TEST_F(GameScreen, TheFourthSoundFailureInARowStopsTheDrillAndTheProgram) {
   const qsizetype played = fakes.sound.played.size();
   screen->clickSlot(slotNumbered(screen, 2));
   EXPECT_EQ(fakes.sound.played.size(), played);
+}
+
+// The message about failing sounds waits for the teacher, and window events go on behind
+// it. The drill has ended with the failure: its clocks must not act behind the message.
+TEST_F(GameScreen, NothingOfTheDrillActsBehindTheSoundFailureMessage) {
+  class WaitingForTheTeacher final : public platform::Dialogs {
+   public:
+    void information(QWidget*, const QString&, const QString&) override {}
+    void warning(QWidget*, const QString&, const QString&) override {}
+    void critical(QWidget*, const QString&, const QString&) override {
+      ++messages;
+      if (whileOpen) whileOpen();
+    }
+    bool askYesNo(QWidget*, const QString&, const QString&) override { return true; }
+    int messages = 0;
+    std::function<void()> whileOpen;
+  } dialogs;
+  platform::Services services{fakes.clock,    fakes.random, fakes.locker, fakes.sound,
+                              fakes.launcher, dialogs,      fakes.events};
+  FakeNavigator nav(state, services, waiting);
+  fakes.sound.failWhen = [](const QString&) { return true; };
+  state.levelIndex = 1;  // minimum 60 s: the limit is 300 s
+  startDrill(state, nav, fakes.events);
+  MainFrm* screen = nav.game;
+  ASSERT_NE(screen, nullptr);
+  const QPointer<MainFrm> game(screen);
+  auto* clock = child<QTimer>(screen, QStringLiteral("sTimer1"));
+  auto* numbers = child<QTimer>(screen, QStringLiteral("Timer1"));
+  bool clockRan = true;
+  dialogs.whileOpen = [&] {
+    // The teacher comes after five minutes; every timer still running would fire.
+    clockRan = clock->isActive() || numbers->isActive();
+    fakes.clock.advanceMs(300'000);
+    for (QTimer* timer : {clock, numbers}) {
+      if (game != nullptr && timer->isActive()) fire(timer);
+    }
+  };
+  for (int wrong = 1; wrong <= 4; ++wrong) {
+    clickNumbered(screen, 2);
+  }
+  EXPECT_EQ(dialogs.messages, 1);
+  EXPECT_EQ(nav.endedWith, 1);
+  EXPECT_FALSE(clockRan);
+  EXPECT_EQ(state.timedOut, 0);
+  EXPECT_EQ(state.endingStarted, 0);
+  EXPECT_TRUE(records().empty());
+  EXPECT_EQ(completionScreen(), nullptr);
 }
 
 TEST_F(GameScreen, ClosingTheWindowGivesUpTheDrill) {
