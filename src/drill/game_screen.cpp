@@ -616,8 +616,8 @@ void MainFrm::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
-  if (state_.endingStarted == 1) {
-    // The drill is being recorded; the screen closes itself when that is done.
+  if (state_.drillFinished == 1 || state_.timedOut == 1 || state_.endingStarted == 1) {
+    // The drill is over and being recorded; the screen closes itself when that is done.
     event->ignore();
     return;
   }

@@ -602,6 +602,25 @@ TEST_F(GameScreen, TheWindowStaysWhileTheDrillIsBeingRecorded) {
   EXPECT_NE(completionScreen(), nullptr);
 }
 
+// The student presses the window's close button while the last answer's sound plays: the
+// request arrives when the drill end first lets events run, before the cover is up. The
+// drill is complete by then and is kept as usual.
+TEST_F(GameScreen, AClosingRequestDuringTheLastAnswerKeepsTheDrill) {
+  MainFrm* screen = start(5);
+  ASSERT_NE(screen, nullptr);
+  answer(screen);
+  answer(screen);
+  bool refused = false;
+  QTimer::singleShot(0, screen, [&] { refused = !closeByWindowButton(screen); });
+  answer(screen);
+  EXPECT_TRUE(refused);
+  EXPECT_EQ(navigator.hubShows, 0);
+  const auto saved = records();
+  ASSERT_EQ(saved.size(), 1U);
+  EXPECT_EQ(saved[0].drillTime, 24);
+  EXPECT_NE(completionScreen(), nullptr);
+}
+
 TEST_F(GameScreen, MissingPicturesLeaveEmptySlotFramesAndTheDrillPlaysOn) {
   for (int n = 1; n <= drill::kPictureCount; ++n) {
     ASSERT_TRUE(QFile::remove(state.programFolder + QStringLiteral("a%1.gif").arg(n)));
