@@ -98,10 +98,6 @@ void showPicture(QLabel* slot, const QPixmap& picture) {
   slot->setPixmap(picture);
 }
 
-QString arrayName(const char* name, int index) {
-  return QString::fromLatin1(name) + u'_' + QString::number(index);
-}
-
 }  // namespace
 
 MainFrm::MainFrm(SharedState& state, platform::Services& services, Navigator& navigator,
@@ -181,12 +177,12 @@ void MainFrm::buildHeader() {
   const std::array<const char*, 3> valueNames{"sLabel13", "sLabel12", "sLabel11"};
   for (int row = 0; row < 3; ++row) {
     const int top = rowTops[static_cast<std::size_t>(row)];
-    makeLabel(h, arrayName("sLabel16", 2 * row), QString::fromUtf8(captions[2 * row]),
+    makeLabel(h, controlName("sLabel16", 2 * row), QString::fromUtf8(captions[2 * row]),
               twipRect(3300, top, 1080, 390), kCaptionPoints, false, right);
     *values[static_cast<std::size_t>(row)] =
         makeLabel(h, QString::fromLatin1(valueNames[static_cast<std::size_t>(row)]), {},
                   twipRect(4410, top, 660, 390), kValuePoints, true, centre);
-    makeLabel(h, arrayName("sLabel16", 2 * row + 1), QString::fromUtf8(captions[2 * row + 1]),
+    makeLabel(h, controlName("sLabel16", 2 * row + 1), QString::fromUtf8(captions[2 * row + 1]),
               twipRect(5100, top, 480, 390), kCaptionPoints, false, left);
   }
 
@@ -214,12 +210,12 @@ void MainFrm::buildHeader() {
   for (int row = 0; row < 3; ++row) {
     const auto r = static_cast<std::size_t>(row);
     const int top = 120 + row * 390;
-    makeLabel(h, arrayName("sLabel17", captionIndex[r]), QString::fromLatin1(lampCaptions[r]),
+    makeLabel(h, controlName("sLabel17", captionIndex[r]), QString::fromLatin1(lampCaptions[r]),
               twipRect(10350, top - 30, 1050, 300), kCaptionPoints, false, right);
     for (int j = 0; j < kLampCount; ++j) {
       const int element = 10 * (row + 1) + j;
       auto* lamp = new QWidget(h);
-      lamp->setObjectName(arrayName("sPicture3", element));
+      lamp->setObjectName(controlName("sPicture3", element));
       lamp->setGeometry(twipRect(11490 + j * 375, top, 300, 240));
       fillBackground(lamp, lampColours[r]);
       sPicture3_[static_cast<std::size_t>(element)] = lamp;
@@ -244,7 +240,7 @@ void MainFrm::buildPlayArea() {
   for (int n = 1; n <= kSlotCount; ++n) {
     const auto [left, top] = kSlotPositions[static_cast<std::size_t>(n)];
     auto* slot = new ClickLabel(picture2_, [this, n] { clickSlot(n); });
-    slot->setObjectName(arrayName("Image1", n));
+    slot->setObjectName(controlName("Image1", n));
     slot->setGeometry(twipRect(left, top, kSlotWidth, kSlotHeight));
     slot->setScaledContents(true);
     slot->setAccessibleName(QStringLiteral("場所%1").arg(n));
@@ -255,7 +251,7 @@ void MainFrm::buildPlayArea() {
   for (int n = 1; n <= kSlotCount; ++n) {
     const auto [left, top] = kSlotPositions[static_cast<std::size_t>(n)];
     auto* number = new ClickLabel(picture2_, [this, n] { clickSlot(n); });
-    number->setObjectName(arrayName("Label1", n));
+    number->setObjectName(controlName("Label1", n));
     number->setGeometry(
         twipRect(left + kNumberOffsetLeft, top + kNumberOffsetTop, kNumberWidth, kNumberHeight));
     number->setFont(gothicFont(24));
@@ -268,7 +264,7 @@ void MainFrm::buildPlayArea() {
   }
   for (int n = 1; n <= kPictureCount; ++n) {
     auto* picture = new QLabel(this);
-    picture->setObjectName(arrayName("Image2", n));
+    picture->setObjectName(controlName("Image2", n));
     picture->hide();
     image2_[static_cast<std::size_t>(n)] = picture;
   }
