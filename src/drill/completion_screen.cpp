@@ -187,24 +187,24 @@ void FrmSyuuryou::activate() {
     label20_->setText(text);
     label20_->show();
   };
+  // A record is announced, then its sound plays, with events let run on either side of it.
+  // False when the screen went away meanwhile.
+  const auto celebrate = [&](const QString& text, void (*play)(SharedState&, platform::Services&)) {
+    announce(text);
+    events.processPending();
+    if (!self) return false;
+    play(s, services_);
+    events.processPending();
+    return !self.isNull();
+  };
   if (!recorded_) {
     announce(QStringLiteral("成績を記録できませんでした"));
   } else if (s.timedOut == 1) {
     announce(QStringLiteral("時間切れ"));
   } else if (s.newLevelBest == 1) {
-    announce(QStringLiteral("！！！最高新記録！！！"));
-    events.processPending();
-    if (!self) return;
-    playLevelRecordSound(s, services_);
-    events.processPending();
-    if (!self) return;
+    if (!celebrate(QStringLiteral("！！！最高新記録！！！"), playLevelRecordSound)) return;
   } else if (s.newPersonalBest == 1) {
-    announce(QStringLiteral("新記録おめでとう"));
-    events.processPending();
-    if (!self) return;
-    playPersonalRecordSound(s, services_);
-    events.processPending();
-    if (!self) return;
+    if (!celebrate(QStringLiteral("新記録おめでとう"), playPersonalRecordSound)) return;
   } else if (t <= s.criteriaMinimumTime[level]) {
     playMinimumTimeSound(s, services_);
   }
