@@ -129,7 +129,12 @@ namesel::namesel(SharedState& state, platform::Services& services, Navigator& na
       if (on) Option1_Click(k);
     });
   }
-  option1_[0]->setChecked(true);
+  {
+    // Mode 0 is only the starting state: the first activation switches to mode 1 and builds
+    // the list once, so nothing is read while the screen is being made.
+    const QSignalBlocker blocker(option1_[0]);
+    option1_[0]->setChecked(true);
+  }
 
   command14_ = new QPushButton(QStringLiteral("O.K."), this);
   command14_->setObjectName(QStringLiteral("Command14"));

@@ -148,6 +148,16 @@ TEST_F(NameSelection, EveryWayToConfirm) {
   }
 }
 
+TEST_F(NameSelection, ConstructingReadsNothingAndLoadingReadsOnce) {
+  breakResultsFile();
+  screen = new namesel(*state, fakes.services, navigator);
+  EXPECT_TRUE(fakes.dialogs.messages.empty());
+  EXPECT_EQ(find<QListWidget>(u"List1"_s)->count(), 0);
+  screen->Form_Load();
+  ASSERT_EQ(fakes.dialogs.messages.size(), 1U);
+  EXPECT_EQ(navigator.endStatus, 1);
+}
+
 TEST_F(NameSelection, ConfirmingWithoutANamePlaysTheWrongSound) {
   load();
   QTest::mouseClick(find<QPushButton>(u"Command14"_s), Qt::LeftButton);
