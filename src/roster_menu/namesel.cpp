@@ -304,7 +304,9 @@ void namesel::List1_DblClick() {
 }
 
 void namesel::Command14_Click() {
-  if (ending_) {
+  // Under the cover the hub is already being opened: a second Enter, blank or double click
+  // must not open it again.
+  if (ending_ || !picture5_->isHidden()) {
     return;
   }
   bool numberOk = false;
@@ -329,7 +331,8 @@ void namesel::Command14_Click() {
 }
 
 void namesel::Command7_Click() {
-  if (ending_) {
+  // A "0" typed while the hub is being opened does not leave the program under it.
+  if (ending_ || !picture5_->isHidden()) {
     return;
   }
   const QString program = programMenuPath(state_);

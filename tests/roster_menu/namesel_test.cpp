@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -146,6 +147,20 @@ TEST_F(NameSelection, EveryWayToConfirm) {
     EXPECT_EQ(state->studentIndex, 6) << name;
     EXPECT_EQ(state->studentGrade, u"小２"_s) << name;
   }
+}
+
+TEST_F(NameSelection, KeysTypedWhileTheHubOpensAreIgnored) {
+  load();
+  clickRow(rowOf(1));
+  // A second Enter and a "0" reach the screen while it lets events run under its cover.
+  QCoreApplication::postEvent(list1(),
+                              new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, {}, u"\r"_s));
+  QCoreApplication::postEvent(list1(), new QKeyEvent(QEvent::KeyPress, Qt::Key_0, {}, u"0"_s));
+  QTest::keyClick(list1(), Qt::Key_Return);
+  EXPECT_EQ(navigator.hubShown, 1);
+  EXPECT_EQ(state->studentIndex, 1);
+  EXPECT_TRUE(fakes.launcher.program.isEmpty());
+  EXPECT_EQ(navigator.endStatus, -1);
 }
 
 TEST_F(NameSelection, ConstructingReadsNothingAndLoadingReadsOnce) {
