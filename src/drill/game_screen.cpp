@@ -244,6 +244,7 @@ void MainFrm::buildPlayArea() {
     slot->setGeometry(twipRect(left, top, kSlotWidth, kSlotHeight));
     slot->setScaledContents(true);
     slot->setAccessibleName(QStringLiteral("場所%1").arg(n));
+    slot->installEventFilter(this);
     slot->hide();
     image1_[static_cast<std::size_t>(n)] = slot;
   }
@@ -260,6 +261,7 @@ void MainFrm::buildPlayArea() {
     fillBackground(number, lightYellow());
     setTextColour(number, QColor(20, 40, 140));
     number->hide();
+    number->installEventFilter(this);
     label1_[static_cast<std::size_t>(n)] = number;
   }
   for (int n = 1; n <= kPictureCount; ++n) {
@@ -621,6 +623,30 @@ void MainFrm::closeEvent(QCloseEvent* event) {
   halt();
   event->accept();
   navigator_.showLevelHub();
+}
+
+// The second press of a double-click comes as a double-click event and its release would
+// count as another click: on a wrong slot a second penalty, after the last slot of a
+// question a click on whatever slot of the next question lies there, before its numbers
+// could be read. The whole double-click counts once, with its first press and release.
+bool MainFrm::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+      swallowRelease_ = false;
+      break;
+    case QEvent::MouseButtonDblClick:
+      swallowRelease_ = true;
+      return true;
+    case QEvent::MouseButtonRelease:
+      if (swallowRelease_) {
+        swallowRelease_ = false;
+        return true;
+      }
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void MainFrm::setBar(QWidget* shape, double width) {

@@ -71,6 +71,8 @@ class MainFrm final : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Makes a double-click on a slot or number one click.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildHeader();
@@ -96,8 +98,9 @@ class MainFrm final : public QWidget {
   int picturesPerQuestion_ = 0;
   int nextPosition_ = 1;
   bool activated_ = false;
-  bool handingOver_ = false;  // closing on purpose: to the completion screen or the hub
-  bool stopped_ = false;      // the program is ending or the drill was abandoned
+  bool handingOver_ = false;     // closing on purpose: to the completion screen or the hub
+  bool stopped_ = false;         // the program is ending or the drill was abandoned
+  bool swallowRelease_ = false;  // the release that ends a double-click
 
   QWidget* sPicture1_ = nullptr;  // header strip
   QWidget* picture2_ = nullptr;   // play area

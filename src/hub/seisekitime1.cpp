@@ -786,16 +786,16 @@ void seisekitime1::Command4_Click(int level) {
     return;
   }
   Column& c = columns_[static_cast<std::size_t>(level)];
-  // Ignored while the data panel is open, for a closed level, and while the waiting cover
-  // is up (activation running or a drill already starting).
-  if (!picture7_->isHidden() || !c.command4->isEnabled() || !picture2_->isHidden()) {
+  // Ignored while the data panel is open, for a closed level, and while the hub is busy.
+  if (!picture7_->isHidden() || !c.command4->isEnabled() || busy()) {
     return;
   }
   picture2_->raise();
   picture2_->show();
   state_.levelIndex = static_cast<qint16>(level);
-  services_.events.processPending();
+  // Off before events run: a key or click arriving meanwhile must not start or leave too.
   keysEnabled_ = 0;
+  services_.events.processPending();
   startDrill(state_, navigator_, services_.events);
 }
 
@@ -804,7 +804,7 @@ void seisekitime1::Label3_Click(int level) {
     return;
   }
   Column& c = columns_[static_cast<std::size_t>(level)];
-  if (!picture7_->isHidden() || !c.command4->isEnabled() || !picture2_->isHidden()) {
+  if (!picture7_->isHidden() || !c.command4->isEnabled() || busy()) {
     return;
   }
   state_.levelIndex = static_cast<qint16>(level);
@@ -814,13 +814,14 @@ void seisekitime1::Label3_Click(int level) {
 }
 
 void seisekitime1::Command1_Click() {
-  if (!command1_->isEnabled() || ending_) {
+  if (!command1_->isEnabled() || ending_ || busy()) {
     return;
   }
   platform::EventPump& events = services_.events;
   Navigator& navigator = navigator_;
   picture2_->raise();
   picture2_->show();
+  keysEnabled_ = 0;
   events.processPending();
   // Name selection unloads this screen when it becomes active.
   navigator.showNameSelection();

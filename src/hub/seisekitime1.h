@@ -99,6 +99,9 @@ class seisekitime1 : public QWidget {  // NOLINT(readability-identifier-naming)
   void showLists();
   // Recomputes the statistics; false when the program is ending.
   bool refreshStatistics();
+  // Activation is running, or a drill or the way back has been started: no start or
+  // return is taken until the next activation has finished.
+  [[nodiscard]] bool busy() const { return keysEnabled_ == 0; }
 
   SharedState& state_;
   platform::Services& services_;

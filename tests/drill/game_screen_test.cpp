@@ -129,6 +129,25 @@ TEST_F(GameScreen, AWrongClickOnLevel4CostsTenSeconds) {
   EXPECT_EQ(text(screen, "sLabel10"), QStringLiteral("14"));
 }
 
+// A double-click is one click, as on the window system's own controls: a child who
+// double-clicks a wrong slot hears one wrong sound and pays one penalty.
+TEST_F(GameScreen, ADoubleClickOnASlotCountsOnce) {
+  MainFrm* screen = start(4);
+  ASSERT_NE(screen, nullptr);
+  QLabel* wrong = slot(screen, slotNumbered(screen, 2));
+  QWindow* window = screen->windowHandle();
+  ASSERT_NE(window, nullptr);
+  QTest::mouseDClick(window, Qt::LeftButton, {},
+                     window->mapFromGlobal(wrong->mapToGlobal(wrong->rect().center())));
+  ASSERT_EQ(fakes.sound.played.size(), 1);
+  EXPECT_EQ(fakes.sound.played[0], soundPath("ブブー"));
+  screen->clockTick();
+  EXPECT_EQ(text(screen, "sLabel10"), QStringLiteral("10"));
+  // The next click counts as usual.
+  clickNumbered(screen, 1);
+  EXPECT_EQ(screen->nextPosition(), 2);
+}
+
 TEST_F(GameScreen, TheFirstClickHidesAllNumbersAndCancelsTheirTimer) {
   MainFrm* screen = start(3);
   ASSERT_NE(screen, nullptr);

@@ -3,7 +3,7 @@
 #include "storage/file_names.h"
 
 #include <QFrame>
-#include <QLabel>
+#include <QKeyEvent>#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
