@@ -3,7 +3,8 @@
 #include "storage/file_names.h"
 
 #include <QFrame>
-#include <QKeyEvent>#include <QLabel>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -190,6 +191,36 @@ TEST_F(LevelHub, StartButtonAndTitle) {
   EXPECT_EQ(state->levelIndex, 4);
   EXPECT_TRUE(hub->unloaded());  // a title click unloads the hub
   EXPECT_TRUE(hub->isHidden());
+}
+
+TEST_F(LevelHub, NothingElseStartsWhileALevelIsStarting) {
+  // A "0" and another start that arrive while the hub lets events run under its cover.
+  const auto typeMeanwhile = [this] {
+    QCoreApplication::postEvent(hub, new QKeyEvent(QEvent::KeyPress, Qt::Key_0, {}, u"0"_s));
+    QCoreApplication::postEvent(start(2), new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, {}));
+    QCoreApplication::postEvent(start(2), new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, {}));
+  };
+  open();
+  typeMeanwhile();
+  QTest::mouseClick(start(3), Qt::LeftButton);
+  EXPECT_EQ(navigator.gameShown, 1);
+  EXPECT_EQ(state->levelIndex, 3);
+  EXPECT_EQ(navigator.nameSelectionShown, 0);
+
+  navigator = {};
+  open();
+  typeMeanwhile();
+  QTest::mouseClick(find<QLabel>(u"Label3_4"_s), Qt::LeftButton);
+  EXPECT_EQ(navigator.gameShown, 1);
+  EXPECT_EQ(state->levelIndex, 4);
+  EXPECT_EQ(navigator.nameSelectionShown, 0);
+
+  // Leaving: a second "0" does not show name selection twice.
+  navigator = {};
+  open();
+  QCoreApplication::postEvent(hub, new QKeyEvent(QEvent::KeyPress, Qt::Key_0, {}, u"0"_s));
+  QTest::keyClick(hub, Qt::Key_0);
+  EXPECT_EQ(navigator.nameSelectionShown, 1);
 }
 
 TEST_F(LevelHub, BackToNameSelectionByButtonOrKey) {
