@@ -271,8 +271,9 @@ void seisekitime1::buildColumns() {
   for (int i = 1; i <= levelCount_; ++i) {
     Column& c = columns_[static_cast<std::size_t>(i)];
     const double x = columnLeft_ + (i - 1) * w;
-    const auto label = [this, i](const char* name, const QRectF& r) {
-      auto* l = new QLabel(this);
+    const auto label = [this, i](const char* name, const QRectF& r,
+                                 std::function<void()> onClick = {}) {
+      auto* l = onClick ? new ClickLabel(this, std::move(onClick)) : new QLabel(this);
       l->setObjectName(controlName(name, i));
       l->setGeometry(twipRect(r.x(), r.y(), r.width(), r.height()));
       return l;
@@ -281,7 +282,8 @@ void seisekitime1::buildColumns() {
     c.label1->setText(QString::number(i));
     c.label1->setAlignment(Qt::AlignCenter);
     c.label1->setFont(gothicFont(14, true));
-    c.label3 = label("Label3", {x + numberWidth, top1, w - numberWidth, kTitleRowHeight});
+    c.label3 = label("Label3", {x + numberWidth, top1, w - numberWidth, kTitleRowHeight},
+                     [this, i] { Label3_Click(i); });
     c.label3->setText(state_.levelNames[i]);
     c.label3->setToolTip(state_.levelNames[i]);
     c.label3->setFont(gothicFont(14, true));
@@ -870,13 +872,6 @@ bool seisekitime1::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::ShiftModifier) {
       if (Form_KeyPress(key->text())) {
-        return true;
-      }
-    }
-  } else if (event->type() == QEvent::MouseButtonRelease) {
-    for (int i = 1; i <= levelCount_; ++i) {
-      if (watched == columns_[static_cast<std::size_t>(i)].label3) {
-        Label3_Click(i);
         return true;
       }
     }

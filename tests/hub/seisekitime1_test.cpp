@@ -223,6 +223,19 @@ TEST_F(LevelHub, NothingElseStartsWhileALevelIsStarting) {
   EXPECT_EQ(navigator.nameSelectionShown, 1);
 }
 
+TEST_F(LevelHub, OnlyALeftClickOnTheTitleStartsTheLevel) {
+  open();
+  auto* title = find<QLabel>(u"Label3_2"_s);
+  QTest::mouseClick(title, Qt::RightButton);
+  // Pressed on the title but let go outside it: no click.
+  QTest::mousePress(title, Qt::LeftButton);
+  QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(-20, -20));
+  EXPECT_EQ(navigator.gameShown, 0);
+  QTest::mouseClick(title, Qt::LeftButton);
+  EXPECT_EQ(navigator.gameShown, 1);
+  EXPECT_EQ(state->levelIndex, 2);
+}
+
 TEST_F(LevelHub, BackToNameSelectionByButtonOrKey) {
   open();
   QTest::mouseClick(find<QPushButton>(u"Command1"_s), Qt::LeftButton);
