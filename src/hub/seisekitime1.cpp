@@ -870,7 +870,8 @@ void seisekitime1::unload() {
 bool seisekitime1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::ShiftModifier) {
+    // The digits of the number pad are shortcuts too; with Ctrl or Alt a key is not.
+    if ((key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier) {
       if (Form_KeyPress(key->text())) {
         return true;
       }

@@ -236,6 +236,13 @@ TEST_F(LevelHub, OnlyALeftClickOnTheTitleStartsTheLevel) {
   EXPECT_EQ(state->levelIndex, 2);
 }
 
+TEST_F(LevelHub, NumberPadDigitsAreShortcutsToo) {
+  open();
+  QTest::keyClick(find<QListWidget>(u"List5_1"_s), Qt::Key_2, Qt::KeypadModifier);
+  EXPECT_EQ(navigator.gameShown, 1);
+  EXPECT_EQ(state->levelIndex, 2);
+}
+
 TEST_F(LevelHub, BackToNameSelectionByButtonOrKey) {
   open();
   QTest::mouseClick(find<QPushButton>(u"Command1"_s), Qt::LeftButton);
