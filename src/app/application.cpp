@@ -41,7 +41,11 @@ void Application::handOver() {
     return;
   }
   showNameSelection();
-  firstfrm_->close();
+  // Name selection lets events run while it loads: the start-up screen may have been
+  // closed and deleted meanwhile.
+  if (firstfrm_ != nullptr) {
+    firstfrm_->close();
+  }
 }
 
 void Application::showNameSelection() {

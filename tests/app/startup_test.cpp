@@ -5,11 +5,14 @@
 #include "storage/file_names.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +44,41 @@ TEST_F(Startup, ReachesTheHandOverOnTheDemoInstallation) {
   EXPECT_TRUE(app.nameSelection()->isVisible());
   EXPECT_EQ(app.state().siteName, QStringLiteral("みどり教室"));
   EXPECT_TRUE(fakes.dialogs.messages.empty());
+}
+
+// Closes the start-up screen as its window's close button would, just as the hand-over
+// begins: the close arrives while name selection lets events run.
+class CloseAtHandOver final : public QObject {
+ public:
+  explicit CloseAtHandOver(QWidget* screen) : screen_(screen) {}
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Timer && screen_ != nullptr) {
+      QCoreApplication::postEvent(screen_->windowHandle(), new QCloseEvent());
+      screen_ = nullptr;
+    }
+    return false;
+  }
+
+ private:
+  QWidget* screen_;
+};
+
+TEST_F(Startup, TheStartUpScreenClosedDuringTheHandOver) {
+  Application app(fakes.services, demo::demoLayout(dir.path()).programFolder);
+  app.start();
+  QWidget* splash = nullptr;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->objectName() == QStringLiteral("Firstfrm")) splash = window;
+  }
+  ASSERT_NE(splash, nullptr);
+  auto* timer = splash->findChild<QTimer*>(QStringLiteral("Timer1"));
+  ASSERT_NE(timer, nullptr);
+  CloseAtHandOver closer(splash);
+  timer->installEventFilter(&closer);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return app.nameSelection() != nullptr; }, 2000));
+  QTest::qWait(10);
+  EXPECT_TRUE(app.nameSelection()->isVisible());
+  EXPECT_EQ(app.failureStatus(), 0);
 }
 
 TEST_F(Startup, AMissingFileStopsWithAMessageAndAFailureStatus) {
