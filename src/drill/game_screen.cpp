@@ -354,7 +354,6 @@ void MainFrm::初期設定() {
   sLabel7_->setText(s.studentName.trimmed());
   sLabel8_->setText(s.levelNames[level]);
   const float todayOnLevel = s.todayCount(student, level);
-  sLabel11_->setText(QString::number(static_cast<int>(todayOnLevel) + 1));
   s.totalTries = 0;
   for (int l = 1; l <= 15; ++l) {
     s.totalTries = addTries(s.totalTries, s.todayCount(student, l));
