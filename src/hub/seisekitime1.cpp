@@ -73,6 +73,16 @@ const QStringList& periodNames() {
   return periods;
 }
 
+// A button of the screen; Enter does not press it on its own.
+QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption,
+                       const QRect& geometry) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  b->setGeometry(geometry);
+  b->setAutoDefault(false);
+  return b;
+}
+
 }  // namespace
 
 seisekitime1::seisekitime1(SharedState& state, platform::Services& services, Navigator& navigator,
@@ -118,14 +128,6 @@ void seisekitime1::buildFixedControls() {
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(geometry);
     return l;
-  };
-  const auto button = [this](const QString& name, const QString& caption, const QRect& geometry,
-                             QWidget* parent = nullptr) {
-    auto* b = new QPushButton(caption, parent != nullptr ? parent : this);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    return b;
   };
   const auto panel = [this](const char* name, const QRect& geometry) {
     auto* f = new QFrame(this);
@@ -199,20 +201,20 @@ void seisekitime1::buildFixedControls() {
     }
   });
 
-  command27_ =
-      button(QStringLiteral("Command27"), QStringLiteral("印刷"), twipRect(10860, 660, 960, 450));
-  command16_ = button(QStringLiteral("Command16"), QStringLiteral("個人別ﾀｲﾑ"),
-                      twipRect(10860, 1140, 1000, 420));
+  command27_ = addButton(this, QStringLiteral("Command27"), QStringLiteral("印刷"),
+                         twipRect(10860, 660, 960, 450));
+  command16_ = addButton(this, QStringLiteral("Command16"), QStringLiteral("個人別ﾀｲﾑ"),
+                         twipRect(10860, 1140, 1000, 420));
   command16_->hide();
-  command17_ =
-      button(QStringLiteral("Command17"), QStringLiteral("グラフ"), twipRect(11940, 660, 960, 450));
+  command17_ = addButton(this, QStringLiteral("Command17"), QStringLiteral("グラフ"),
+                         twipRect(11940, 660, 960, 450));
   command17_->hide();
-  command1_ = button(QStringLiteral("Command1"), QStringLiteral("戻る(0)"),
-                     twipRect(13080, 120, 1980, 720));
+  command1_ = addButton(this, QStringLiteral("Command1"), QStringLiteral("戻る(0)"),
+                        twipRect(13080, 120, 1980, 720));
   command1_->setFont(gothicFont(14, true));
   connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  command8_ = button(QStringLiteral("Command8"), QStringLiteral("データ処理"),
-                     twipRect(13080, 960, 1980, 450));
+  command8_ = addButton(this, QStringLiteral("Command8"), QStringLiteral("データ処理"),
+                        twipRect(13080, 960, 1980, 450));
   command8_->hide();
   connect(command8_, &QPushButton::clicked, this, [this] { Command8_Click(); });
 
@@ -289,11 +291,9 @@ void seisekitime1::buildColumns() {
     c.label3->setFont(gothicFont(14, true));
     c.label3->setCursor(Qt::PointingHandCursor);
 
-    c.command4 = new QPushButton(QStringLiteral("ｽﾀｰﾄ(&%1)").arg(i), this);
-    c.command4->setObjectName(controlName("Command4", i));
-    c.command4->setGeometry(twipRect(x, top2, w, kStartRowHeight));
+    c.command4 = addButton(this, controlName("Command4", i), QStringLiteral("ｽﾀｰﾄ(&%1)").arg(i),
+                           twipRect(x, top2, w, kStartRowHeight));
     c.command4->setFont(gothicFont(13, true));
-    c.command4->setAutoDefault(false);
     connect(c.command4, &QPushButton::clicked, this, [this, i] { Command4_Click(i); });
 
     c.text1 = new QLineEdit(this);
@@ -357,15 +357,11 @@ void seisekitime1::buildDataPanel() {
   const std::array<QString, 2> captions{QStringLiteral("データ変更"),
                                         QStringLiteral("合格タイムデータ変更")};
   for (int k = 0; k < 2; ++k) {
-    auto* b = new QPushButton(captions[static_cast<std::size_t>(k)], picture7_);
-    b->setObjectName(controlName("Command10", k));
-    b->setGeometry(twipRect(360 + k * 2700, 1500, 2580, 540));
-    b->setAutoDefault(false);
+    addButton(picture7_, controlName("Command10", k), captions[static_cast<std::size_t>(k)],
+              twipRect(360 + k * 2700, 1500, 2580, 540));
   }
-  auto* back = new QPushButton(QStringLiteral("戻る"), picture7_);
-  back->setObjectName(QStringLiteral("Command12"));
-  back->setGeometry(twipRect(4080, 2340, 1560, 540));
-  back->setAutoDefault(false);
+  auto* back = addButton(picture7_, QStringLiteral("Command12"), QStringLiteral("戻る"),
+                         twipRect(4080, 2340, 1560, 540));
   connect(back, &QPushButton::clicked, picture7_, &QWidget::hide);
   picture7_->hide();
 }
@@ -394,23 +390,18 @@ void seisekitime1::buildGraphPanel() {
   levels->setGeometry(twipRect(12180, 420, 1200, 3600));
   const std::array<QString, 2> captions{QStringLiteral("表示"), QStringLiteral("印刷")};
   for (int k = 0; k < 2; ++k) {
-    auto* b = new QPushButton(captions[static_cast<std::size_t>(k)], picture11_);
-    b->setObjectName(controlName("Command24", k));
-    b->setGeometry(twipRect(13500, 420 + k * 600, 1500, 480));
-    b->setAutoDefault(false);
+    auto* b =
+        addButton(picture11_, controlName("Command24", k), captions[static_cast<std::size_t>(k)],
+                  twipRect(13500, 420 + k * 600, 1500, 480));
     if (k == 1) {
       command24Print_ = b;
       b->hide();
     }
   }
-  auto* others = new QPushButton(QStringLiteral("他の人のデータを見る"), picture11_);
-  others->setObjectName(QStringLiteral("Command25"));
-  others->setGeometry(twipRect(12180, 4200, 2820, 480));
-  others->setAutoDefault(false);
-  auto* back = new QPushButton(QStringLiteral("戻る"), picture11_);
-  back->setObjectName(QStringLiteral("Command18"));
-  back->setGeometry(twipRect(13500, 8940, 1500, 540));
-  back->setAutoDefault(false);
+  addButton(picture11_, QStringLiteral("Command25"), QStringLiteral("他の人のデータを見る"),
+            twipRect(12180, 4200, 2820, 480));
+  auto* back = addButton(picture11_, QStringLiteral("Command18"), QStringLiteral("戻る"),
+                         twipRect(13500, 8940, 1500, 540));
   connect(back, &QPushButton::clicked, picture11_, &QWidget::hide);
   picture11_->hide();
 }
