@@ -11,6 +11,7 @@
 #include "platform/events.h"
 #include "platform/services.h"
 #include "storage/statistics.h"
+#include "storage/text_items.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -170,7 +171,7 @@ void FrmSyuuryou::activate() {
 
   label19_->setText(pointsText(t, s.criteriaTargetTime[level], s.criteriaPointFactor[level]));
   label18_->setText(timeText(t));
-  label17_->setText(s.studentName.trimmed());
+  label17_->setText(storage::trimBlanks(s.studentName));
   label15_->setText(s.programTitle);
   label16_->setText(s.levelNames[level]);
   label13_->setText(

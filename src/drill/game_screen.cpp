@@ -15,6 +15,7 @@
 #include "platform/services.h"
 #include "storage/results_file.h"
 #include "storage/statistics.h"
+#include "storage/text_items.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -351,7 +352,7 @@ void MainFrm::初期設定() {
 
   sLabel2_->setFont(gothicFont(s.programTitle.size() > 9 ? 14 : 16.8, true));
   sLabel2_->setText(s.programTitle);
-  sLabel7_->setText(s.studentName.trimmed());
+  sLabel7_->setText(storage::trimBlanks(s.studentName));
   sLabel8_->setText(s.levelNames[level]);
   const float todayOnLevel = s.todayCount(student, level);
   s.totalTries = 0;
