@@ -11,6 +11,7 @@
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/services.h"
+#include "storage/roster.h"
 #include "storage/statistics.h"
 #include "storage/text_items.h"
 
@@ -55,15 +56,6 @@ constexpr int kScrollTop = 10980;
 constexpr int kScrollHeight = 300;
 
 const QColor kLightGrey(224, 224, 224);
-
-const QStringList& gradeFilters() {
-  static const QStringList filters{
-      QStringLiteral("全学年"), QStringLiteral("中学生全体"), QStringLiteral("小学生全体"),
-      QStringLiteral("中３"),   QStringLiteral("中２"),       QStringLiteral("中１"),
-      QStringLiteral("小６"),   QStringLiteral("小５"),       QStringLiteral("小４"),
-      QStringLiteral("小３"),   QStringLiteral("小２"),       QStringLiteral("小１")};
-  return filters;
-}
 
 const QStringList& periodNames() {
   static const QStringList periods{
@@ -183,7 +175,7 @@ void seisekitime1::buildFixedControls() {
   combo1_->setObjectName(QStringLiteral("Combo1"));
   combo1_->setGeometry(twipRect(10860, 120, 2040, 450));
   combo1_->setToolTip(QStringLiteral("表示する学年を選びます"));
-  combo1_->addItems(gradeFilters());
+  combo1_->addItems(storage::gradeFilterTexts());
   const int filterIndex = combo1_->findText(state_.gradeFilter);
   combo1_->setCurrentIndex(filterIndex >= 0 ? filterIndex : 0);
   connect(combo1_, &QComboBox::activated, this, [this](int) { Combo1_Click(); });

@@ -40,15 +40,6 @@ QString prompt() {
   return QStringLiteral("名前を選びなさい");
 }
 
-const QStringList& gradeFilters() {
-  static const QStringList filters{
-      QStringLiteral("全学年"), QStringLiteral("中学生全体"), QStringLiteral("小学生全体"),
-      QStringLiteral("中３"),   QStringLiteral("中２"),       QStringLiteral("中１"),
-      QStringLiteral("小６"),   QStringLiteral("小５"),       QStringLiteral("小４"),
-      QStringLiteral("小３"),   QStringLiteral("小２"),       QStringLiteral("小１")};
-  return filters;
-}
-
 // The program menu of the installation: "起動/プログラムメニューc.exe" beside the program
 // folder.
 QString programMenuPath(const SharedState& state) {
@@ -109,7 +100,7 @@ namesel::namesel(SharedState& state, platform::Services& services, Navigator& na
   combo1_->setObjectName(QStringLiteral("Combo1"));
   combo1_->setGeometry(twipRect(7200, 1440, 4560, 540));
   combo1_->setFont(gothicFont(13));
-  combo1_->addItems(gradeFilters());
+  combo1_->addItems(storage::gradeFilterTexts());
   combo1_->setCurrentIndex(0);
   connect(combo1_, &QComboBox::activated, this, [this](int) { Combo1_Click(); });
 
@@ -195,9 +186,9 @@ void namesel::Form_Activate() {
   if (ending_) {
     return;
   }
-  if (combo1_->count() != gradeFilters().size()) {
+  if (combo1_->count() != storage::gradeFilterTexts().size()) {
     combo1_->clear();
-    combo1_->addItems(gradeFilters());
+    combo1_->addItems(storage::gradeFilterTexts());
   }
   state_.gradeFilter = QStringLiteral("全学年");
   if (unloadLevelHub) {
@@ -338,9 +329,9 @@ void namesel::Command7_Click() {
   const QString program = programMenuPath(state_);
   if (Status failure = services_.launcher.start(program, {QStringLiteral("001")})) {
     // Stay here: ending now would leave the class with nothing on screen.
-    services_.dialogs.warning(this, state_.programTitle,
-                              QStringLiteral("プログラムメニューを起動できません。\n%1\n%2")
-                                  .arg(program, failure->message));
+    services_.dialogs.warning(
+        this, state_.programTitle,
+        QStringLiteral("プログラムメニューを起動できません。\n%1").arg(failure->message));
     return;
   }
   ending_ = true;

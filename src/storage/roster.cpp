@@ -102,6 +102,15 @@ QString gradeShortCode(int grade) {
   return QStringLiteral("大+");
 }
 
+const QStringList& gradeFilterTexts() {
+  static const QStringList filters{
+      QStringLiteral("全学年"), QStringLiteral("中学生全体"), QStringLiteral("小学生全体"),
+      QStringLiteral("中３"),   QStringLiteral("中２"),       QStringLiteral("中１"),
+      QStringLiteral("小６"),   QStringLiteral("小５"),       QStringLiteral("小４"),
+      QStringLiteral("小３"),   QStringLiteral("小２"),       QStringLiteral("小１")};
+  return filters;
+}
+
 bool gradeMatches(const QString& filter, int grade) {
   if (filter == QStringLiteral("全学年") || filter == QStringLiteral("家族")) return true;
   if (filter == QStringLiteral("小学生全体")) return grade >= 1 && grade <= 6;

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace tavelo {
 struct SharedState;
@@ -23,6 +24,8 @@ namespace tavelo::storage {
 [[nodiscard]] QString gradeLabel(int grade);
 // Short code for the name list ("小1", "幼-", "大+").
 [[nodiscard]] QString gradeShortCode(int grade);
+// The items of the grade filter boxes of name selection and the hub, in their order.
+[[nodiscard]] const QStringList& gradeFilterTexts();
 // The grade filter of the name list and the hub: "全学年", "小学生全体", "小１" ...
 [[nodiscard]] bool gradeMatches(const QString& filter, int grade);
 // "①".."⑥" for 1..6, "Ⅰ".."Ⅲ" for 7..9, a full-width blank otherwise.
