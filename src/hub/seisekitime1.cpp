@@ -4,6 +4,7 @@
 #include "core/geometry.h"
 #include "core/screen_style.h"
 #include "core/shared_state.h"
+#include "drill/statistics_refresh.h"
 #include "hub/column_texts.h"
 #include "hub/level_opening.h"
 #include "platform/calendar.h"
@@ -399,17 +400,7 @@ void seisekitime1::buildGraphPanel() {
 }
 
 bool seisekitime1::refreshStatistics() {
-  if (Status failure = storage::computeStatistics(state_, services_)) {
-    ending_ = true;
-    services_.dialogs.critical(this, state_.programTitle, failure->message);
-    navigator_.endProgram(1);
-    return false;
-  }
-  if (!state_.resultsWarning.isEmpty() && !state_.resultsWarningShown) {
-    state_.resultsWarningShown = true;
-    services_.dialogs.warning(this, state_.programTitle, state_.resultsWarning);
-  }
-  return true;
+  return drill::refreshStatisticsOrEnd(state_, services_, navigator_, this, ending_);
 }
 
 void seisekitime1::activate() {

@@ -6,6 +6,7 @@
 #include "core/shared_state.h"
 #include "core/startup.h"
 #include "drill/sound_cues.h"
+#include "drill/statistics_refresh.h"
 #include "platform/calendar.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -209,15 +210,7 @@ void namesel::unload() {
 }
 
 bool namesel::refreshStatistics() {
-  if (Status failure = storage::computeStatistics(state_, services_)) {
-    endWith(failure->message);
-    return false;
-  }
-  if (!state_.resultsWarning.isEmpty() && !state_.resultsWarningShown) {
-    state_.resultsWarningShown = true;
-    services_.dialogs.warning(this, state_.programTitle, state_.resultsWarning);
-  }
-  return true;
+  return drill::refreshStatisticsOrEnd(state_, services_, navigator_, this, ending_);
 }
 
 void namesel::endWith(const QString& message) {
