@@ -227,26 +227,28 @@ void seisekitime1::buildFixedControls() {
   hScroll1_->setPageStep(1);
   connect(hScroll1_, &QScrollBar::valueChanged, this, [this](int) { HScroll1_Change(); });
 
-  picture6_ = panel("Picture6", QRect());
-  fillBackground(picture6_, state_.seasonColour);
-  auto* moment6 = label("Label21", twipRect(0, 1200, kFormWidth, 600), picture6_);
-  moment6->setText(QStringLiteral("Just a momento, please."));
-  moment6->setAlignment(Qt::AlignCenter);
-  moment6->setFont(gothicFont(20));
-  progressBar2_ = new QProgressBar(picture6_);
-  progressBar2_->setObjectName(QStringLiteral("ProgressBar2"));
-  progressBar2_->setGeometry(twipRect(3840, 2100, 7680, 360));
+  // The waiting covers: a message and a progress bar on the season colour, hidden until used.
+  const auto cover = [&](const char* name, const char* labelName, const QString& text,
+                         const QRect& labelRect, double points, const char* barName,
+                         const QRect& barRect, QProgressBar*& bar) {
+    QFrame* picture = panel(name, QRect());
+    fillBackground(picture, state_.seasonColour);
+    QLabel* moment = label(labelName, labelRect, picture);
+    moment->setText(text);
+    moment->setAlignment(Qt::AlignCenter);
+    moment->setFont(gothicFont(points));
+    bar = new QProgressBar(picture);
+    bar->setObjectName(QString::fromLatin1(barName));
+    bar->setGeometry(barRect);
+    return picture;
+  };
+  picture6_ = cover("Picture6", "Label21", QStringLiteral("Just a momento, please."),
+                    twipRect(0, 1200, kFormWidth, 600), 20, "ProgressBar2",
+                    twipRect(3840, 2100, 7680, 360), progressBar2_);
   picture6_->hide();
-
-  picture2_ = panel("Picture2", QRect());
-  fillBackground(picture2_, state_.seasonColour);
-  auto* moment2 = label("Label20", twipRect(0, 4200, kFormWidth, 900), picture2_);
-  moment2->setText(QStringLiteral("Just a moment, please."));
-  moment2->setAlignment(Qt::AlignCenter);
-  moment2->setFont(gothicFont(26.25));
-  progressBar1_ = new QProgressBar(picture2_);
-  progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-  progressBar1_->setGeometry(twipRect(3840, 5400, 7680, 360));
+  picture2_ = cover("Picture2", "Label20", QStringLiteral("Just a moment, please."),
+                    twipRect(0, 4200, kFormWidth, 900), 26.25, "ProgressBar1",
+                    twipRect(3840, 5400, 7680, 360), progressBar1_);
 }
 
 void seisekitime1::buildColumns() {
