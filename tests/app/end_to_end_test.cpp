@@ -25,20 +25,14 @@
 
 #include <gtest/gtest.h>
 
+#include "windows.h"
+
 namespace tavelo {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-template <typename T>
-T* visibleWindow() {
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (auto* found = qobject_cast<T*>(window); found != nullptr && found->isVisible()) {
-      return found;
-    }
-  }
-  return nullptr;
-}
+using testing::visibleWindow;
 
 template <typename T>
 T* child(QWidget* window, const QString& name) {

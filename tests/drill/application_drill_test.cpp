@@ -19,18 +19,12 @@
 
 #include <gtest/gtest.h>
 
+#include "windows.h"
+
 namespace tavelo {
 namespace {
 
-template <typename T>
-T* visibleWindow() {
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (auto* found = qobject_cast<T*>(window); found != nullptr && found->isVisible()) {
-      return found;
-    }
-  }
-  return nullptr;
-}
+using testing::visibleWindow;
 
 TEST(DrillInTheApplication, AHubStartedDrillRunsToTheCompletionScreenAndBackToTheHub) {
   QTemporaryDir dir;
