@@ -3,6 +3,7 @@
 // A classroom at scale for the benchmarks: generated results and roster, and services that
 // neither play sounds nor show messages (failures go to standard error).
 
+#include "core/catalogue.h"
 #include "platform/calendar.h"
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
@@ -33,6 +34,15 @@ class Silent final : public platform::SoundPlayer,
     std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
   }
   bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
+};
+
+// Screens move nowhere; an ending program is reported.
+class Navigation final : public Navigator {
+ public:
+  void showNameSelection() override {}
+  void showLevelHub() override {}
+  void showGameScreen() override {}
+  void endProgram(int status) override { std::fprintf(stderr, "ended with %d\n", status); }
 };
 
 // records drills of the last 60 days by students 1..students on levels 1..5; one in twenty

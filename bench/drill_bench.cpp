@@ -62,14 +62,6 @@ class NoPause final : public platform::EventPump {
   void waitLettingEventsRun(int) override { QCoreApplication::processEvents(); }
 };
 
-class Navigation final : public Navigator {
- public:
-  void showNameSelection() override {}
-  void showLevelHub() override {}
-  void showGameScreen() override {}
-  void endProgram(int status) override { std::fprintf(stderr, "ended with %d\n", status); }
-};
-
 drill::FrmSyuuryou* completionScreen() {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (auto* screen = qobject_cast<drill::FrmSyuuryou*>(window); screen != nullptr) {
@@ -273,7 +265,7 @@ int main(int argc, char* argv[]) {
   state->studentIndex = 1;
   state->studentName = QStringLiteral("生徒　1");
   (void)storage::computeStatistics(*state, services);
-  Navigation navigator;
+  bench::Navigation navigator;
   drill::WaitingScreen waiting;
 
   constexpr int kRuns = 30;

@@ -34,17 +34,7 @@
 
 using namespace tavelo;
 
-namespace {
-
-class Navigation final : public Navigator {
- public:
-  void showNameSelection() override {}
-  void showLevelHub() override {}
-  void showGameScreen() override {}
-  void endProgram(int status) override { std::fprintf(stderr, "ended with %d\n", status); }
-};
-
-}  // namespace
+namespace {}  // namespace
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -77,7 +67,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   state->seasonColour = QColor(192, 255, 192);
-  Navigation navigator;
+  bench::Navigation navigator;
 
   constexpr int kRuns = 30;
   const auto raw = bench::time(
