@@ -5,6 +5,7 @@
 #include "drill/game_screen.h"
 #include "drill/waiting_screen.h"
 #include "platform/dialogs.h"
+#include "printing/print_settings_screen.h"
 #include "storage/configuration.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ Application::~Application() {
   delete nameSelection_;
   delete levelHub_;
   delete gameScreen_;
+  delete printSettings_;
 }
 
 void Application::start() {
@@ -67,12 +69,30 @@ void Application::showLevelHub() {
   if (levelHub_ == nullptr || levelHub_->unloaded()) {
     auto* hub = new seisekitime1(*state_, services_, *this);
     hub->unloadNameSelection = [this] { unloadNameSelection(); };
+    hub->openPrintSettings = [this] { showPrintSettings(); };
     levelHub_ = hub;
   }
   levelHub_->show();
   levelHub_->raise();
   levelHub_->activateWindow();
   levelHub_->activate();
+}
+
+void Application::showPrintSettings() {
+  if (printSettings_ == nullptr) {
+    auto* screen = new FormPrint0(*state_, services_);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    printSettings_ = screen;
+    screen->show();
+    screen->Form_Load();
+  }
+  printSettings_->show();
+  printSettings_->raise();
+  printSettings_->activateWindow();
+}
+
+QWidget* Application::printSettings() const {
+  return printSettings_;
 }
 
 void Application::unloadNameSelection() {

@@ -15,6 +15,7 @@ namespace tavelo {
 
 struct SharedState;
 class Firstfrm;
+class FormPrint0;
 namespace drill {
 class MainFrm;
 class WaitingScreen;
@@ -48,6 +49,9 @@ class Application final : public Navigator {
   void showLevelHub() override;
   void showGameScreen() override;
   void endProgram(int status) override;
+  // The hub's "印刷": the print settings screen, loaded afresh unless it is open.
+  void showPrintSettings();
+  [[nodiscard]] QWidget* printSettings() const;
   // The status the program ends with (set by endProgram or a start-up failure).
   [[nodiscard]] int exitStatus() const { return failureStatus_; }
 
@@ -67,6 +71,7 @@ class Application final : public Navigator {
   std::unique_ptr<drill::WaitingScreen> waitingScreen_;
   // The game screen of the drill in progress; it deletes itself when the drill ends.
   QPointer<drill::MainFrm> gameScreen_;
+  QPointer<FormPrint0> printSettings_;
   int failureStatus_ = 0;
   bool handedOver_ = false;
 };

@@ -3,6 +3,7 @@
 #include "core/state/catalogue_state.h"
 #include "core/state/config_state.h"
 #include "core/state/criteria_state.h"
+#include "core/state/print_state.h"
 #include "core/state/results_state.h"
 #include "core/state/roster_state.h"
 #include "core/state/sound_state.h"
@@ -30,7 +31,8 @@ struct SharedState : CatalogueState,
                      StatisticsState,
                      RosterState,
                      SoundState,
-                     HubState {
+                     HubState,
+                     PrintState {
   SharedState() = default;
   SharedState(const SharedState&) = delete;
   SharedState& operator=(const SharedState&) = delete;

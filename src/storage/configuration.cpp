@@ -22,7 +22,7 @@ void splitSiteItem(const QString& item, QString& siteCode, QString& siteName) {
   }
 }
 
-Status loadConfiguration(SharedState& state, const QString& executableFolder) {
+Status loadInstallation(SharedState& state, const QString& executableFolder) {
   const QString folder = QDir::cleanPath(executableFolder);
   const QString programFolder = withSeparator(folder);
   const QString parent = withSeparator(QDir::cleanPath(folder + QStringLiteral("/..")));
@@ -61,6 +61,13 @@ Status loadConfiguration(SharedState& state, const QString& executableFolder) {
   state.soundFolder = dataRoot + soundFolderName() + u'/';
 
   setProgramIdentity(state);
+  return std::nullopt;
+}
+
+Status loadConfiguration(SharedState& state, const QString& executableFolder) {
+  if (Status installation = loadInstallation(state, executableFolder)) {
+    return installation;
+  }
   if (Status criteria = loadCriteria(state, state.programDataFolder + criteriaFileName())) {
     return criteria;
   }

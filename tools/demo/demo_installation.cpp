@@ -1,5 +1,6 @@
 #include "demo/demo_installation.h"
 
+#include "demo/worksheet_source.h"
 #include "storage/file_names.h"
 #include "storage/sjis.h"
 #include "storage/text_items.h"
@@ -253,19 +254,6 @@ QString soundTableText() {
       "不合格音1\r\nざんねん\r\n*\r\n");
 }
 
-QString worksheetText() {
-  QString text;
-  for (int level = 1; level <= 5; ++level) {
-    for (int q = 1; q <= 4; ++q) {
-      text += formatLine({QString::number(level), QStringLiteral("問%1-%2 ア").arg(level).arg(q),
-                          QStringLiteral("問%1-%2 イ").arg(level).arg(q),
-                          QStringLiteral("問%1-%2 ウ").arg(level).arg(q), QString(), QString(),
-                          QString(), QString(), QString()});
-    }
-  }
-  return text;
-}
-
 }  // namespace
 
 DemoLayout demoLayout(const QString& root) {
@@ -365,7 +353,7 @@ Status createDemoInstallation(const QString& root, const QString& executable, QD
       {layout.dataRoot + storage::rosterFileName(), rosterText(today)},
       {soundFolder + storage::soundTableFileName(), soundTableText()},
       {layout.programDataFolder + storage::criteriaFileName(), criteriaText()},
-      {layout.programFolder + QStringLiteral("/プロト.csv"), worksheetText()},
+      {layout.programFolder + QStringLiteral("/プロト.csv"), worksheetSourceText()},
   }};
   for (const auto& [path, text] : texts) {
     if (Status s = writeText(path, text)) return s;
@@ -402,11 +390,18 @@ Status createDemoInstallation(const QString& root, const QString& executable, QD
     return Error{QStringLiteral("絵を書けません: ") + background};
   }
   if (!executable.isEmpty()) {
-    const QString target =
-        layout.programFolder + QStringLiteral("/") + QFileInfo(executable).fileName();
-    QFile::remove(target);
-    if (!QFile::copy(executable, target)) {
-      return Error{QStringLiteral("プログラムを置けません: ") + target};
+    QStringList programs{executable};
+    // The worksheet program is built beside the program and installed with it.
+    const QString worksheets =
+        QFileInfo(executable).absolutePath() + QStringLiteral("/tavelo-worksheets");
+    if (QFileInfo(worksheets).isExecutable()) programs.append(worksheets);
+    for (const QString& program : programs) {
+      const QString target =
+          layout.programFolder + QStringLiteral("/") + QFileInfo(program).fileName();
+      QFile::remove(target);
+      if (!QFile::copy(program, target)) {
+        return Error{QStringLiteral("プログラムを置けません: ") + target};
+      }
     }
   }
   if (!programMenu.isEmpty()) {

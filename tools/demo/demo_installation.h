@@ -23,7 +23,8 @@ struct DemoLayout {
 // shared configuration, a roster of invented
 // students and a teacher, the sound folder with its table and generated cues, the
 // criteria for levels 1-5 and an empty results file. Every text file is code page 932.
-// When executable is not empty it is copied into the program folder; when programMenu is
+// When executable is not empty it is copied into the program folder, with the worksheet
+// program "tavelo-worksheets" when that lies beside it; when programMenu is
 // not empty it is copied in as the installation's program menu, beside the program folder.
 // today decides the roster's grades.
 [[nodiscard]] Status createDemoInstallation(const QString& root, const QString& executable,
