@@ -27,6 +27,7 @@
 #include "platform/events.h"
 #include "platform/file_lock.h"
 #include "platform/launcher.h"
+#include "platform/printer.h"
 #include "platform/random.h"
 #include "platform/services.h"
 #include "platform/sound.h"
@@ -250,7 +251,8 @@ int main(int argc, char* argv[]) {
   platform::FcntlFileLocker locker;
   bench::Silent silent;
   NoPause events;
-  platform::Services services{clock, random, locker, silent, silent, silent, events};
+  platform::DialogPrinter printer;  // never used
+  platform::Services services{clock, random, locker, silent, silent, silent, events, printer};
 
   // 20000 drills of the last 60 days by 1000 students.
   const QByteArray results = bench::classroomResults(random, today, 20000, 1000, 100);

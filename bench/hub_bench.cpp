@@ -13,6 +13,7 @@
 #include "platform/events.h"
 #include "platform/file_lock.h"
 #include "platform/launcher.h"
+#include "platform/printer.h"
 #include "platform/random.h"
 #include "platform/services.h"
 #include "platform/sound.h"
@@ -52,7 +53,8 @@ int main(int argc, char* argv[]) {
   platform::FcntlFileLocker locker;
   bench::Silent silent;
   platform::QtEventPump events(clock);
-  platform::Services services{clock, random, locker, silent, silent, silent, events};
+  platform::DialogPrinter printer;  // never used
+  platform::Services services{clock, random, locker, silent, silent, silent, events, printer};
 
   // 5000 students over twelve school years, and 20000 drills of the last 60 days.
   const QString rosterPath = layout.dataRoot + storage::rosterFileName();

@@ -8,6 +8,7 @@
 #include "platform/events.h"
 #include "platform/file_lock.h"
 #include "platform/launcher.h"
+#include "platform/printer.h"
 #include "platform/random.h"
 #include "platform/services.h"
 #include "platform/sound.h"
@@ -46,7 +47,8 @@ int main(int argc, char* argv[]) {
   platform::FcntlFileLocker locker;
   bench::Silent silent;
   platform::QtEventPump events(clock);
-  platform::Services services{clock, random, locker, silent, silent, silent, events};
+  platform::DialogPrinter printer;  // never used
+  platform::Services services{clock, random, locker, silent, silent, silent, events, printer};
 
   const QDate today(2026, 12, 10);
   const QByteArray results = bench::classroomResults(random, today, 20000, 5000, 200);

@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl1-mesa-dev
   libsdl2-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk xvfb xauth imagemagick
+  fonts-noto-cjk xvfb xauth imagemagick poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

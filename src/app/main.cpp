@@ -5,6 +5,7 @@
 #include "platform/file_lock.h"
 #include "platform/files.h"
 #include "platform/launcher.h"
+#include "platform/printer.h"
 #include "platform/random.h"
 #include "platform/sound.h"
 
@@ -19,7 +20,9 @@ int main(int argc, char* argv[]) {
   tavelo::platform::ProcessLauncher launcher;
   tavelo::platform::MessageBoxDialogs dialogs;
   tavelo::platform::QtEventPump events(clock);
-  tavelo::platform::Services services{clock, random, locker, sound, launcher, dialogs, events};
+  tavelo::platform::DialogPrinter printer;
+  tavelo::platform::Services services{clock,    random,  locker, sound,
+                                      launcher, dialogs, events, printer};
 
   tavelo::Application app(services, tavelo::platform::executableFolder());
   app.start();

@@ -9,6 +9,7 @@ class SoundPlayer;
 class Launcher;
 class Dialogs;
 class EventPump;
+class Printer;
 
 // The platform services a screen or routine may use, injected from the application
 // (real implementations) or from a test (fakes).
@@ -20,6 +21,7 @@ struct Services {
   Launcher& launcher;
   Dialogs& dialogs;
   EventPump& events;
+  Printer& printer;
 };
 
 }  // namespace tavelo::platform

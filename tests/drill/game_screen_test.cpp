@@ -559,7 +559,7 @@ TEST_F(GameScreen, NothingOfTheDrillActsBehindTheSoundFailureMessage) {
     std::function<void()> whileOpen;
   } dialogs;
   platform::Services services{fakes.clock,    fakes.random, fakes.locker, fakes.sound,
-                              fakes.launcher, dialogs,      fakes.events};
+                              fakes.launcher, dialogs,      fakes.events, fakes.printer};
   FakeNavigator nav(state, services, waiting);
   fakes.sound.failWhen = [](const QString&) { return true; };
   state.levelIndex = 1;  // minimum 60 s: the limit is 300 s

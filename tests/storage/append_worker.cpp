@@ -6,6 +6,7 @@
 #include "platform/events.h"
 #include "platform/file_lock.h"
 #include "platform/launcher.h"
+#include "platform/printer.h"
 #include "platform/random.h"
 #include "platform/services.h"
 #include "platform/sound.h"
@@ -41,7 +42,9 @@ int main(int argc, char* argv[]) {
   tavelo::platform::FcntlFileLocker locker;
   Unused unused;
   tavelo::platform::QtEventPump events(clock);
-  tavelo::platform::Services services{clock, random, locker, unused, unused, unused, events};
+  tavelo::platform::DialogPrinter printer;  // never used
+  tavelo::platform::Services services{clock,  random, locker, unused,
+                                      unused, unused, events, printer};
 
   auto state = std::make_unique<tavelo::SharedState>();
   state->programDataFolder = QFileInfo(args[1]).absolutePath() + u'/';

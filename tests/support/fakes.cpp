@@ -1,6 +1,11 @@
 #include "fakes.h"
 
 #include <QCoreApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
 
 namespace tavelo::testing {
 
@@ -41,6 +46,56 @@ void FakeEvents::waitLettingEventsRun(int ms) {
   if (onWait) {
     onWait();
   }
+}
+
+Result<QPainter*> FakePrinter::begin(QWidget*, const QString& title,
+                                     platform::PageOrientation orientation) {
+  titles.append(title);
+  if (cancel) return static_cast<QPainter*>(nullptr);
+  if (failBegin) return Error{QStringLiteral("使えるプリンタがありません。")};
+  running_ = folder.filePath(QStringLiteral("job%1.pdf").arg(titles.size()));
+  auto writer = std::make_unique<QPdfWriter>(running_);
+  writer->setResolution(platform::kPrintDpi);
+  writer->setTitle(title);
+  writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                    orientation == platform::PageOrientation::Portrait
+                                        ? QPageLayout::Portrait
+                                        : QPageLayout::Landscape,
+                                    QMarginsF()));
+  return startPainting(std::move(writer));
+}
+
+Status FakePrinter::end() {
+  auto status = PagedPrinter::end();
+  if (!status) lastPdf = running_;
+  return status;
+}
+
+void FakePrinter::dropped(QPagedPaintDevice&) {
+  QFile::remove(running_);
+}
+
+namespace {
+QString runPoppler(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+}  // namespace
+
+int pdfPageCount(const QString& pdf) {
+  const auto info = runPoppler(QStringLiteral("pdfinfo"), {pdf});
+  const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+  return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QString pdfText(const QString& pdf) {
+  // The embedded CJK font maps some ideographs to their radical code points as well;
+  // compatibility normalisation folds those back (and full-width spaces into spaces).
+  return runPoppler(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")})
+      .normalized(QString::NormalizationForm_KC);
 }
 
 }  // namespace tavelo::testing

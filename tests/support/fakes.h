@@ -5,11 +5,13 @@
 #include "platform/events.h"
 #include "platform/file_lock.h"
 #include "platform/launcher.h"
+#include "platform/printer.h"
 #include "platform/random.h"
 #include "platform/services.h"
 #include "platform/sound.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
 #include <random>
@@ -112,6 +114,31 @@ class FakeEvents final : public platform::EventPump {
   FakeClock& clock_;
 };
 
+// Prints to PDF files in a temporary folder with a PDF writer, never showing a dialog.
+// Each job writes the next "job<n>.pdf"; lastPdf names the last finished one.
+class FakePrinter final : public platform::PagedPrinter {
+ public:
+  Result<QPainter*> begin(QWidget* parent, const QString& title,
+                          platform::PageOrientation orientation) override;
+  Status end() override;
+  bool cancel = false;     // the person cancels the dialog
+  bool failBegin = false;  // no job can be started
+  QString lastPdf;
+  QStringList titles;  // of every begun job
+  QTemporaryDir folder;
+
+ protected:
+  void dropped(QPagedPaintDevice& device) override;
+
+ private:
+  QString running_;
+};
+
+// The number of pages of a PDF file (poppler's pdfinfo); -1 when it cannot be read.
+int pdfPageCount(const QString& pdf);
+// The text of a PDF file (poppler's pdftotext), compatibility-normalised.
+QString pdfText(const QString& pdf);
+
 // Every fake, wired into a Services record.
 struct FakeServices {
   FakeClock clock;
@@ -121,7 +148,8 @@ struct FakeServices {
   FakeLauncher launcher;
   FakeDialogs dialogs;
   FakeEvents events{clock};
-  platform::Services services{clock, random, locker, sound, launcher, dialogs, events};
+  FakePrinter printer;
+  platform::Services services{clock, random, locker, sound, launcher, dialogs, events, printer};
 };
 
 }  // namespace tavelo::testing
