@@ -12,6 +12,14 @@
 
 namespace tavelo {
 
+int failStart(platform::Dialogs& dialogs, QWidget* startUpScreen, const Error& failure) {
+  // Nothing else is shown and nothing is written: the teacher must mend the file first.
+  if (startUpScreen != nullptr) startUpScreen->hide();
+  dialogs.critical(nullptr, QStringLiteral("Tavelo 起動エラー"), failure.message);
+  QCoreApplication::exit(1);
+  return 1;
+}
+
 Application::Application(platform::Services& services, QString executableFolder)
     : services_(services),
       executableFolder_(std::move(executableFolder)),
@@ -35,11 +43,7 @@ void Application::start() {
 void Application::handOver() {
   handedOver_ = true;
   if (Status failure = storage::loadConfiguration(*state_, executableFolder_)) {
-    // Nothing else is shown and nothing is written: the teacher must mend the file first.
-    firstfrm_->hide();
-    services_.dialogs.critical(nullptr, QStringLiteral("Tavelo 起動エラー"), failure->message);
-    failureStatus_ = 1;
-    QCoreApplication::exit(failureStatus_);
+    failureStatus_ = failStart(services_.dialogs, firstfrm_, *failure);
     return;
   }
   showNameSelection();

@@ -2,6 +2,7 @@
 
 #include "core/catalogue.h"
 #include "hub/seisekitime1.h"
+#include "platform/result.h"
 #include "platform/services.h"
 #include "roster_menu/namesel.h"
 
@@ -16,10 +17,17 @@ namespace tavelo {
 struct SharedState;
 class Firstfrm;
 class FormPrint0;
+namespace platform {
+class Dialogs;
+}
 namespace drill {
 class MainFrm;
 class WaitingScreen;
 }  // namespace drill
+
+// A start-up that found a fault in the installation's files: hides the start-up screen,
+// shows the fault and ends the event loop. Returns the exit status, 1.
+int failStart(platform::Dialogs& dialogs, QWidget* startUpScreen, const Error& failure);
 
 // Owns the shared state for the whole run and wires the screens together.
 class Application final : public Navigator {

@@ -5,6 +5,7 @@
 #include "core/shared_state.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
+#include "printing/print_screen.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace tavelo {
 
@@ -45,6 +47,7 @@ FormPrint0::FormPrint0(SharedState& state, platform::Services& services, QWidget
   list1_->setObjectName(QStringLiteral("List1"));
   list1_->setGeometry(twipRect(240, 600, 1500, 3000));
   list1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  connect(list1_, &QListWidget::itemSelectionChanged, this, [this] { prepare(); });
 
   auto* label2 = new QLabel(
       QStringLiteral("Shiftを押しながら選ぶと複数選択できます(そのうち15問が印刷されます)"), this);
@@ -85,16 +88,16 @@ FormPrint0::~FormPrint0() {
 }
 
 void FormPrint0::Form_Load() {
-  list1_->clear();
-  for (int level = 1; level <= 8; ++level) {
-    list1_->addItem(QString::number(level));
+  {
+    // Filling the list is not a choice of the teacher: loading prepares once, below.
+    const QSignalBlocker quiet(list1_);
+    list1_->clear();
+    for (int level = 1; level <= 8; ++level) {
+      list1_->addItem(QString::number(level));
+    }
+    list1_->item(0)->setSelected(true);
   }
-  list1_->item(0)->setSelected(true);
   prepare();
-  // Connected after the first selection, so loading prepares once.
-  connect(
-      list1_, &QListWidget::itemSelectionChanged, this, [this] { prepare(); },
-      Qt::UniqueConnection);
 }
 
 printing::BlankMode FormPrint0::blankMode() const {
@@ -125,6 +128,18 @@ QWidget* FormPrint0::printScreen() const {
   return printScreen_;
 }
 
-void FormPrint0::Command1_Click() {}
+void FormPrint0::Command1_Click() {
+  // One print screen at a time; an open one keeps showing what it last printed.
+  if (printScreen_ == nullptr) {
+    auto* screen = new frmPrint(state_, services_);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    printScreen_ = screen;
+    screen->Form_Load();
+    screen->show();
+    screen->Form_Activate();
+  }
+  printScreen_->raise();
+  printScreen_->activateWindow();
+}
 
 }  // namespace tavelo

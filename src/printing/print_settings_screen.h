@@ -35,9 +35,10 @@ class FormPrint0 : public QWidget {
   // The print screen while it is open.
   [[nodiscard]] QWidget* printScreen() const;
 
- private:
+  // "印刷へ": opens the print screen over this one.
   void Command1_Click();
 
+ private:
   SharedState& state_;
   platform::Services& services_;
   QListWidget* list1_;
