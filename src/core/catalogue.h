@@ -16,6 +16,11 @@ class Navigator {
   virtual void showNameSelection() = 0;
   virtual void showLevelHub() = 0;
   virtual void showGameScreen() = 0;
+  // Teacher screens. Each unloads the hub while it is open and shows the hub again
+  // (a fresh activation) when it closes. A navigator without them does nothing.
+  virtual void showCriteriaEditor() {}
+  virtual void showRecordsEditor() {}
+  virtual void showWorksheetSettings() {}
   // Closes every window, last opened first, and ends the program with the status.
   virtual void endProgram(int status) = 0;
 };
