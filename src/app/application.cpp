@@ -73,7 +73,6 @@ void Application::showLevelHub() {
   if (levelHub_ == nullptr || levelHub_->unloaded()) {
     auto* hub = new seisekitime1(*state_, services_, *this);
     hub->unloadNameSelection = [this] { unloadNameSelection(); };
-    hub->openPrintSettings = [this] { showPrintSettings(); };
     levelHub_ = hub;
   }
   levelHub_->show();
@@ -82,11 +81,14 @@ void Application::showLevelHub() {
   levelHub_->activate();
 }
 
-void Application::showPrintSettings() {
+void Application::showWorksheetSettings() {
   if (printSettings_ == nullptr) {
     auto* screen = new FormPrint0(*state_, services_);
     screen->setAttribute(Qt::WA_DeleteOnClose);
+    // Shown before the screen hides, so the program never runs out of windows.
+    screen->closing = [this] { showLevelHub(); };
     printSettings_ = screen;
+    unloadLevelHub();
     screen->show();
     screen->Form_Load();
   }

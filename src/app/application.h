@@ -57,8 +57,9 @@ class Application final : public Navigator {
   void showLevelHub() override;
   void showGameScreen() override;
   void endProgram(int status) override;
-  // The hub's "印刷": the print settings screen, loaded afresh unless it is open.
-  void showPrintSettings();
+  // The hub's "印刷": the print settings screen in place of the hub, which comes back
+  // when the screen closes.
+  void showWorksheetSettings() override;
   [[nodiscard]] QWidget* printSettings() const;
   // The status the program ends with (set by endProgram or a start-up failure).
   [[nodiscard]] int exitStatus() const { return failureStatus_; }

@@ -196,9 +196,8 @@ void seisekitime1::buildFixedControls() {
 
   command27_ = addButton(this, QStringLiteral("Command27"), QStringLiteral("印刷"),
                          twipRect(10860, 660, 960, 450));
-  connect(command27_, &QPushButton::clicked, this, [this] {
-    if (openPrintSettings) openPrintSettings();
-  });
+  connect(command27_, &QPushButton::clicked, this,
+          [this] { navigator_.showWorksheetSettings(); });
   command16_ = addButton(this, QStringLiteral("Command16"), QStringLiteral("個人別ﾀｲﾑ"),
                          twipRect(10860, 1140, 1000, 420));
   command16_->hide();

@@ -45,8 +45,6 @@ class seisekitime1 : public QWidget {  // NOLINT(readability-identifier-naming)
 
   // Called at activation; the application unloads name selection with it.
   std::function<void()> unloadNameSelection;
-  // "印刷" (Command27) opens the print settings screen through this.
-  std::function<void()> openPrintSettings;
 
   // Public operations the list builders call.
   void 回数など表示();

@@ -9,6 +9,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -122,6 +123,11 @@ void FormPrint0::prepare() {
   }
   printing::prepareWorksheet(state_, *questions, check1_->isChecked(), blankMode(),
                              services_.random);
+}
+
+void FormPrint0::closeEvent(QCloseEvent* event) {
+  if (closing) closing();
+  QWidget::closeEvent(event);
 }
 
 QWidget* FormPrint0::printScreen() const {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QListWidget;
@@ -37,6 +38,12 @@ class FormPrint0 : public QWidget {
 
   // "印刷へ": opens the print screen over this one.
   void Command1_Click();
+
+  // Called when the screen closes, before it hides.
+  std::function<void()> closing;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   SharedState& state_;
