@@ -37,7 +37,8 @@ DataPanel::DataPanel(QWidget* hub, const SharedState& state, platform::Dialogs& 
 
   text3_ = new QLineEdit(this);
   text3_->setObjectName(QStringLiteral("Text3"));
-  text3_->setEchoMode(QLineEdit::Password);  // shows "*" for every character
+  text3_->setEchoMode(QLineEdit::Password);
+  text3_->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));  // "*"
   text3_->setGeometry(twipRect(360, 780, 5280, 480));
 
   const auto button = [this](const QString& name, const QString& caption, const QRect& where) {

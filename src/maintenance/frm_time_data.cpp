@@ -34,7 +34,7 @@ namespace {
 constexpr int kFormWidth = 1024;
 constexpr int kFormHeight = 768;
 constexpr int kShownRows = 33;
-constexpr int kRowHeight = 18;
+constexpr int kRowHeight = 17;
 constexpr int kHeaderHeight = 22;
 constexpr int kCaretPosition = 10;
 const QColor kEditedCell(255, 255, 0);  // &H0000FFFF
@@ -91,8 +91,9 @@ QListWidget* addList(QWidget* parent, const char* name, const QRect& geometry) {
   auto* list = new QListWidget(parent);
   list->setObjectName(QString::fromLatin1(name));
   list->setGeometry(geometry);
-  list->setFont(listFont(8));
+  list->setFont(listFont(7.5));
   list->setUniformItemSizes(true);
+  list->setTextElideMode(Qt::ElideNone);  // long runs of stars scroll instead
   list->setFocusPolicy(Qt::NoFocus);
   return list;
 }
@@ -130,12 +131,13 @@ FrmTimeData::FrmTimeData(SharedState& state, platform::Services& services, Navig
   grid_ = new QTableWidget(0, kColumns, picture1_);
   grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
   grid_->setFont(gothicFont(9));
-  grid_->setGeometry(16, 44, 600, kHeaderHeight + kShownRows * kRowHeight + 4);
+  grid_->setGeometry(12, 44, 664, kHeaderHeight + kShownRows * kRowHeight + 4);
   // The header row is the grid's fixed row 0; cells change only through the editor.
   QStringList headings{QStringLiteral("レベル")};
   headings += storage::criteriaHeaderTitles();
   grid_->setHorizontalHeaderLabels(headings);
   grid_->horizontalHeader()->setFixedHeight(kHeaderHeight);
+  grid_->horizontalHeader()->setFont(gothicFont(8));
   grid_->horizontalHeader()->setSectionsClickable(false);
   grid_->horizontalHeader()->setMinimumSectionSize(8);
   grid_->verticalHeader()->hide();
@@ -164,27 +166,27 @@ FrmTimeData::FrmTimeData(SharedState& state, platform::Services& services, Navig
   const int below = grid_->geometry().bottom() + 6;
   addLabel(picture1_, "Label2", QStringLiteral("列の説明"), QRect(16, below, 120, 22),
            gothicFont(10, true));
-  help_ = addLabel(picture1_, "Label3", QString(), QRect(16, below + 22, 600, 66), gothicFont(10));
+  help_ = addLabel(picture1_, "Label3", QString(), QRect(16, below + 22, 660, 62), gothicFont(10));
   help_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   addLabel(picture1_, "Label4", QStringLiteral("スペース：セルクリア　　Shift + ↓：セルコピー"),
-           QRect(16, kFormHeight - 26, 600, 22), gothicFont(10));
+           QRect(16, kFormHeight - 28, 660, 22), gothicFont(10));
 
-  addLabel(picture1_, "Label5", QStringLiteral("現在までの成績度数分布"), QRect(632, 12, 376, 26),
+  addLabel(picture1_, "Label5", QStringLiteral("現在までの成績度数分布"), QRect(688, 12, 324, 26),
            gothicFont(12, true));
-  addLabel(picture1_, "Label6", QStringLiteral("全成績"), QRect(632, 44, 184, 20), gothicFont(10));
-  addLabel(picture1_, "Label7", QStringLiteral("最高タイム"), QRect(824, 44, 184, 20),
+  addLabel(picture1_, "Label6", QStringLiteral("全成績"), QRect(688, 44, 160, 20), gothicFont(10));
+  addLabel(picture1_, "Label7", QStringLiteral("最高タイム"), QRect(852, 44, 160, 20),
            gothicFont(10));
-  list1_ = addList(picture1_, "List1", QRect(632, 66, 184, 600));
-  list2_ = addList(picture1_, "List2", QRect(824, 66, 184, 600));
+  list1_ = addList(picture1_, "List1", QRect(688, 66, 160, 600));
+  list2_ = addList(picture1_, "List2", QRect(852, 66, 160, 600));
 
   QPushButton* save =
-      addButton(picture1_, "Command3", QStringLiteral("更新記録"), QRect(632, 690, 120, 48));
+      addButton(picture1_, "Command3", QStringLiteral("更新記録"), QRect(688, 690, 104, 48));
   connect(save, &QPushButton::clicked, this, [this] { Command3_Click(); });
   QPushButton* reload =
-      addButton(picture1_, "Command2", QStringLiteral("元に戻す"), QRect(760, 690, 120, 48));
+      addButton(picture1_, "Command2", QStringLiteral("元に戻す"), QRect(798, 690, 104, 48));
   connect(reload, &QPushButton::clicked, this, [this] { Command2_Click(); });
   QPushButton* back =
-      addButton(picture1_, "Command4", QStringLiteral("戻る"), QRect(888, 690, 120, 48));
+      addButton(picture1_, "Command4", QStringLiteral("戻る"), QRect(908, 690, 104, 48));
   connect(back, &QPushButton::clicked, this, [this] { Command4_Click(); });
 
   // The waiting cover over the whole screen, hidden until a save runs.

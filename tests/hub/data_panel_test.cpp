@@ -109,6 +109,7 @@ TEST_F(DataPanel, ThePasswordFieldReceivesEveryKeyAndTheShortcutsWaitOutside) {
   // Digits and a to d are the hub's shortcuts everywhere else.
   QTest::keyClicks(password(), u"10ab 2"_s);
   EXPECT_EQ(password()->text(), u"10ab 2"_s);
+  EXPECT_EQ(password()->displayText(), u"******"_s);
   EXPECT_EQ(editors.gameShown, 0);
   EXPECT_EQ(editors.nameSelectionShown, 0);
   QTest::keyClick(password(), Qt::Key_Backspace);

@@ -374,3 +374,32 @@ TEST_F(CriteriaEditor, AFileThatCannotBeShownSendsTheTeacherBackWithoutWriting) 
 
 }  // namespace
 }  // namespace tavelo
+
+namespace tavelo {
+namespace {
+
+// Saves a picture of the editor for the documentation when TAVELO_SCREENSHOT_DIR names a
+// folder; skipped otherwise.
+TEST_F(CriteriaEditor, Screenshot) {
+  const QString folder = qEnvironmentVariable("TAVELO_SCREENSHOT_DIR");
+  if (folder.isEmpty()) {
+    GTEST_SKIP() << "TAVELO_SCREENSHOT_DIR is not set";
+  }
+  // A class of twenty with a few weeks of drills on level 3, around 30 s.
+  for (int student = 1; student <= 20; ++student) {
+    for (int k = 0; k < 6; ++k) {
+      appendDrills({{k, student, 3, 22 + (student * 7 + k * 13) % 30 + (student % 5) * 4}});
+    }
+  }
+  appendDrills({{1, 4, 3, 99999}, {2, 9, 3, 140}});
+  open();
+  editor->MSFlexGrid1_Click(3, 1);
+  key(Qt::Key_Space);
+  QTest::keyClicks(input(), u"35"_s);
+  for (int i = 0; i < 4; ++i) key(Qt::Key_Right);
+  QApplication::processEvents();
+  ASSERT_TRUE(editor->grab().save(QDir(folder).filePath(u"screenshot-criteria.png"_s)));
+}
+
+}  // namespace
+}  // namespace tavelo
