@@ -137,7 +137,12 @@ TEST_F(CriteriaSaveRules, ASaveKilledMidwayLeavesTheOldFileOrTheNewOne) {
   }
   EXPECT_GT(sawA, 0);
   EXPECT_GT(sawB, 0);
-  // Every copy in the backup folder is whole too, and at most 20 are kept.
+  // The next save after the crashes works and keeps the newest 20 copies; every copy in the
+  // backup folder is whole.
+  std::vector<QStringList> rows = *storage::readCriteriaRows(path());
+  rows[0][0] = u"50"_s;
+  const CriteriaSave saved = saveCriteriaRows(*state, now.addYears(1), rows);
+  EXPECT_TRUE(saved.written && saved.message.isEmpty()) << saved.message.toStdString();
   const QDir backups(storage::backupFolder(state->programDataFolder));
   const QStringList copies = backups.entryList({u"タイム回数データ_*.txt"_s}, QDir::Files);
   EXPECT_LE(copies.size(), storage::kBackupsKept);
