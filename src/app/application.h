@@ -15,6 +15,7 @@ namespace tavelo {
 
 struct SharedState;
 class Firstfrm;
+class FrmTimeData;
 namespace drill {
 class MainFrm;
 class WaitingScreen;
@@ -47,6 +48,8 @@ class Application final : public Navigator {
   void showNameSelection() override;
   void showLevelHub() override;
   void showGameScreen() override;
+  // Unloads the hub and shows the criteria editor, which shows the hub again when it closes.
+  void showCriteriaEditor() override;
   void endProgram(int status) override;
   // The status the program ends with (set by endProgram or a start-up failure).
   [[nodiscard]] int exitStatus() const { return failureStatus_; }
@@ -63,6 +66,7 @@ class Application final : public Navigator {
   QPointer<Firstfrm> firstfrm_;
   QPointer<namesel> nameSelection_;
   QPointer<seisekitime1> levelHub_;
+  QPointer<FrmTimeData> criteriaEditor_;
   // The waiting screen shared by the screens that replace one another.
   std::unique_ptr<drill::WaitingScreen> waitingScreen_;
   // The game screen of the drill in progress; it deletes itself when the drill ends.
