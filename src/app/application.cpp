@@ -4,6 +4,7 @@
 #include "core/startup.h"
 #include "drill/game_screen.h"
 #include "drill/waiting_screen.h"
+#include "maintenance/frm_time_data.h"
 #include "platform/dialogs.h"
 #include "printing/print_settings_screen.h"
 #include "storage/configuration.h"
@@ -32,6 +33,7 @@ Application::~Application() {
   delete levelHub_;
   delete gameScreen_;
   delete printSettings_;
+  delete criteriaEditor_;
 }
 
 void Application::start() {
@@ -130,6 +132,16 @@ void Application::showGameScreen() {
   }
   screen->show();
   screen->activate();
+}
+
+void Application::showCriteriaEditor() {
+  unloadLevelHub();
+  auto* editor = new FrmTimeData(*state_, services_, *this);
+  criteriaEditor_ = editor;
+  editor->show();
+  editor->raise();
+  editor->activateWindow();
+  editor->activate();
 }
 
 void Application::endProgram(int status) {

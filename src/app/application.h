@@ -17,6 +17,7 @@ namespace tavelo {
 struct SharedState;
 class Firstfrm;
 class FormPrint0;
+class FrmTimeData;
 namespace platform {
 class Dialogs;
 }
@@ -56,6 +57,8 @@ class Application final : public Navigator {
   void showNameSelection() override;
   void showLevelHub() override;
   void showGameScreen() override;
+  // Unloads the hub and shows the criteria editor, which shows the hub again when it closes.
+  void showCriteriaEditor() override;
   void endProgram(int status) override;
   // The hub's "印刷": the print settings screen in place of the hub, which comes back
   // when the screen closes.
@@ -76,6 +79,7 @@ class Application final : public Navigator {
   QPointer<Firstfrm> firstfrm_;
   QPointer<namesel> nameSelection_;
   QPointer<seisekitime1> levelHub_;
+  QPointer<FrmTimeData> criteriaEditor_;
   // The waiting screen shared by the screens that replace one another.
   std::unique_ptr<drill::WaitingScreen> waitingScreen_;
   // The game screen of the drill in progress; it deletes itself when the drill ends.

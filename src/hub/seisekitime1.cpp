@@ -6,6 +6,7 @@
 #include "core/shared_state.h"
 #include "drill/statistics_refresh.h"
 #include "hub/column_texts.h"
+#include "hub/data_panel.h"
 #include "hub/level_opening.h"
 #include "platform/calendar.h"
 #include "platform/clock.h"
@@ -16,6 +17,7 @@
 #include "storage/statistics.h"
 #include "storage/text_items.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -101,7 +103,7 @@ seisekitime1::seisekitime1(SharedState& state, platform::Services& services, Nav
   columnLeft_ = static_cast<int>(kMarginShare * kFormWidth);
   buildFixedControls();
   buildColumns();
-  buildDataPanel();
+  picture7_ = new hub::DataPanel(this, state_, services_.dialogs, navigator_, [this] { unload(); });
   buildGraphPanel();
 
   picture2_->setGeometry(rect());
@@ -334,33 +336,6 @@ void seisekitime1::buildColumns() {
     c.command2->setObjectName(controlName("Command2", i));
     c.command2->hide();
   }
-}
-
-void seisekitime1::buildDataPanel() {
-  // The data-change entry: the password check and the editors come with the data editors.
-  picture7_ = new QFrame(this);
-  picture7_->setObjectName(QStringLiteral("Picture7"));
-  picture7_->setFrameShape(QFrame::Box);
-  picture7_->setGeometry(twipRect(4680, 3600, 6000, 3120));
-  fillBackground(picture7_, QColor(255, 255, 224));
-  auto* prompt = new QLabel(QStringLiteral("データ変更パスワード"), picture7_);
-  prompt->setObjectName(QStringLiteral("Label28"));
-  prompt->setGeometry(twipRect(360, 240, 5280, 420));
-  prompt->setFont(gothicFont(13, true));
-  auto* password = new QLineEdit(picture7_);
-  password->setObjectName(QStringLiteral("Text3"));
-  password->setEchoMode(QLineEdit::Password);
-  password->setGeometry(twipRect(360, 780, 5280, 480));
-  const std::array<QString, 2> captions{QStringLiteral("データ変更"),
-                                        QStringLiteral("合格タイムデータ変更")};
-  for (int k = 0; k < 2; ++k) {
-    addButton(picture7_, controlName("Command10", k), captions[static_cast<std::size_t>(k)],
-              twipRect(360 + k * 2700, 1500, 2580, 540));
-  }
-  auto* back = addButton(picture7_, QStringLiteral("Command12"), QStringLiteral("戻る"),
-                         twipRect(4080, 2340, 1560, 540));
-  connect(back, &QPushButton::clicked, picture7_, &QWidget::hide);
-  picture7_->hide();
 }
 
 void seisekitime1::buildGraphPanel() {
@@ -757,8 +732,7 @@ void seisekitime1::Combo1_Click() {
 }
 
 void seisekitime1::Command8_Click() {
-  picture7_->raise();
-  picture7_->show();
+  picture7_->showInFront();
 }
 
 void seisekitime1::Command4_Click(int level) {
@@ -845,8 +819,18 @@ void seisekitime1::unload() {
   deleteLater();
 }
 
+namespace {
+
+// Keys typed into a text field (the data password) are text, never shortcuts.
+bool isTextField(const QObject* widget) {
+  const auto* edit = qobject_cast<const QLineEdit*>(widget);
+  return edit != nullptr && !edit->isReadOnly();
+}
+
+}  // namespace
+
 bool seisekitime1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
+  if (event->type() == QEvent::KeyPress && !isTextField(watched)) {
     const auto* key = static_cast<QKeyEvent*>(event);
     // The digits of the number pad are shortcuts too; with Ctrl or Alt a key is not.
     if ((key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier) {
@@ -859,7 +843,7 @@ bool seisekitime1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void seisekitime1::keyPressEvent(QKeyEvent* event) {
-  if (!Form_KeyPress(event->text())) {
+  if (isTextField(QApplication::focusWidget()) || !Form_KeyPress(event->text())) {
     QWidget::keyPressEvent(event);
   }
 }

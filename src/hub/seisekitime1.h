@@ -23,6 +23,9 @@ class Navigator;
 namespace platform {
 struct Services;
 }
+namespace hub {
+class DataPanel;
+}
 
 // The level hub: one column per level with its start button, the student's counts, the
 // pass-window and criteria lines and a results list; the level-opening rule decides which
@@ -89,7 +92,6 @@ class seisekitime1 : public QWidget {  // NOLINT(readability-identifier-naming)
 
   void buildFixedControls();
   void buildColumns();
-  void buildDataPanel();
   void buildGraphPanel();
   void layColumnsOut();
   void applyLevelOpening();
@@ -144,7 +146,7 @@ class seisekitime1 : public QWidget {  // NOLINT(readability-identifier-naming)
   QProgressBar* progressBar1_ = nullptr;
   QFrame* picture6_ = nullptr;
   QProgressBar* progressBar2_ = nullptr;
-  QFrame* picture7_ = nullptr;
+  hub::DataPanel* picture7_ = nullptr;
   QFrame* picture11_ = nullptr;
   QPushButton* command24Print_ = nullptr;
 };

@@ -10,6 +10,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace tavelo::storage {
 
 namespace {
@@ -62,7 +65,10 @@ Result<QString> keepBackup(const QString& programDataFolder, const QString& file
   // The copy is written whole under a temporary name and renamed, so the backup folder
   // never holds half a copy under a real backup name.
   const QString partial = target + QStringLiteral(".part");
-  QFile::remove(partial);
+  // A copy that a crash left unfinished is of no use to anybody.
+  for (const QString& stale : dir.entryList({stem + QStringLiteral("*.part")}, QDir::Files)) {
+    dir.remove(stale);
+  }
   if (!QFile::copy(filePath, partial)) {
     return Error{QStringLiteral("バックアップを作れません: %1").arg(target)};
   }
@@ -76,11 +82,18 @@ Result<QString> keepBackup(const QString& programDataFolder, const QString& file
   }
   syncFolder(folder);
 
-  // Names carry the date and time, so name order is age order; the oldest go first.
-  QStringList copies = dir.entryList({stem + u'*' + suffix}, QDir::Files, QDir::Name);
+  // Names carry the date and time and, within one second, a counter: oldest go first.
+  const auto age = [&](const QString& name) {
+    const QStringList parts =
+        name.mid(stem.size(), name.size() - stem.size() - suffix.size()).split(u'-');
+    return std::pair(parts.value(0) + parts.value(1), parts.value(2, QStringLiteral("1")).toInt());
+  };
+  QStringList copies = dir.entryList({stem + u'*' + suffix}, QDir::Files);
   copies.removeIf([&](const QString& name) {
     return name.size() < stem.size() + 15 || !name.at(stem.size()).isDigit();
   });
+  std::sort(copies.begin(), copies.end(),
+            [&](const QString& a, const QString& b) { return age(a) < age(b); });
   while (copies.size() > kBackupsKept) QFile::remove(dir.filePath(copies.takeFirst()));
   return target;
 }

@@ -91,29 +91,63 @@ Status loadCriteria(SharedState& state, const QString& path) {
   return std::nullopt;
 }
 
-Status saveCriteria(const SharedState& s, const QString& path, int lastLevel) {
-  QString text = formatLine({QStringLiteral("目標Time"), QStringLiteral("最低Time"),
-                             QStringLiteral("ｸﾘｱﾎﾟｲﾝﾄ"), QStringLiteral("ｸﾘｱ回数"),
-                             QStringLiteral("ﾎﾟｲﾝﾄ倍率"), QStringLiteral("禁回"),
-                             QStringLiteral("禁点"), QStringLiteral("判期間"),
-                             QStringLiteral("禁期間"), QString(), QString(), QString()});
-  for (int l = 1; l <= std::min(lastLevel, kMaxLevel); ++l) {
-    // Cells are written unquoted, as the other programs of the installation expect.
-    const QStringList cells{QString::number(s.criteriaTargetTime[l]),
-                            QString::number(s.criteriaMinimumTime[l]),
-                            QString::number(s.criteriaClearPoints[l]),
-                            QString::number(s.criteriaClearCount[l]),
-                            numberText(s.criteriaPointFactor[l]),
-                            s.criteriaOverdoCount[l].text(),
-                            s.criteriaOverdoPoints[l].text(),
-                            s.criteriaPassDays[l].text(),
-                            s.criteriaOverdoDays[l].text(),
-                            s.criteriaSpare10[l].text(),
-                            s.criteriaSpare11[l].text(),
-                            s.criteriaSpare12[l].text()};
-    text += cells.join(u',') + QStringLiteral("\r\n");
+const QStringList& criteriaHeaderTitles() {
+  static const QStringList titles{QStringLiteral("目標Time"),
+                                  QStringLiteral("最低Time"),
+                                  QStringLiteral("ｸﾘｱﾎﾟｲﾝﾄ"),
+                                  QStringLiteral("ｸﾘｱ回数"),
+                                  QStringLiteral("ﾎﾟｲﾝﾄ倍率"),
+                                  QStringLiteral("禁回"),
+                                  QStringLiteral("禁点"),
+                                  QStringLiteral("判期間"),
+                                  QStringLiteral("禁期間"),
+                                  QString(),
+                                  QString(),
+                                  QString()};
+  return titles;
+}
+
+Result<std::vector<QStringList>> readCriteriaRows(const QString& path) {
+  auto file = ItemFile::open(path);
+  if (!file) {
+    return file.error();
   }
-  return writeSjisFile(path, text);
+  std::vector<QStringList> rows;
+  bool header = true;
+  while (!file->atEnd()) {
+    auto items = file->take(kCriteriaColumns, QStringLiteral("条件"));
+    if (!items) {
+      return items.error();
+    }
+    if (!header) {
+      rows.push_back(std::move(*items));
+    }
+    header = false;
+  }
+  return rows;
+}
+
+QString criteriaFileText(const std::vector<QStringList>& rows) {
+  QString text = criteriaHeaderTitles().join(u',') + QStringLiteral("\r\n");
+  for (const QStringList& row : rows) {
+    // Unquoted, as the other programs of the installation expect.
+    text += row.join(u',') + QStringLiteral("\r\n");
+  }
+  return text;
+}
+
+Status saveCriteria(const SharedState& s, const QString& path, int lastLevel) {
+  std::vector<QStringList> rows;
+  for (int l = 1; l <= std::min(lastLevel, kMaxLevel); ++l) {
+    rows.push_back(
+        {QString::number(s.criteriaTargetTime[l]), QString::number(s.criteriaMinimumTime[l]),
+         QString::number(s.criteriaClearPoints[l]), QString::number(s.criteriaClearCount[l]),
+         numberText(s.criteriaPointFactor[l]), s.criteriaOverdoCount[l].text(),
+         s.criteriaOverdoPoints[l].text(), s.criteriaPassDays[l].text(),
+         s.criteriaOverdoDays[l].text(), s.criteriaSpare10[l].text(), s.criteriaSpare11[l].text(),
+         s.criteriaSpare12[l].text()});
+  }
+  return writeSjisFile(path, criteriaFileText(rows));
 }
 
 }  // namespace tavelo::storage

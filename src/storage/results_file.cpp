@@ -124,6 +124,31 @@ Result<int> openForLoading(const QString& path, platform::Services& services) {
   }
 }
 
+// The whole records at the end of the file, at most newest of them (all when newest < 0).
+struct RecordBytes {
+  QString path;
+  qint64 first = 0;  // 0-based number of the first record read
+  QByteArray bytes;
+};
+
+Result<RecordBytes> readNewestRecords(const QString& path, platform::Services& services,
+                                      qint64 newest) {
+  auto opened = openForLoading(path, services);
+  if (!opened) return opened.error();
+  const Descriptor file(*opened);
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) {
+    return Error{QStringLiteral("成績ファイルを読めません\n%1\n%2").arg(path, systemError(errno))};
+  }
+  const qint64 records = info.st_size / kRecordSize;
+  RecordBytes read{path, newest < 0 ? 0 : std::max<qint64>(0, records - newest), {}};
+  read.bytes = QByteArray((records - read.first) * kRecordSize, '\0');
+  if (!readAll(file.get(), read.bytes, static_cast<off_t>(read.first * kRecordSize))) {
+    return Error{QStringLiteral("成績ファイルを読めません\n%1\n%2").arg(path, systemError(errno))};
+  }
+  return read;
+}
+
 }  // namespace
 
 std::array<char, 5> textField(const QString& text) {
@@ -223,26 +248,17 @@ Status appendResult(SharedState& state, platform::Services& services) {
 }
 
 Status loadResults(SharedState& state, platform::Services& services) {
-  const QString path = resultsFilePath(state);
-  auto opened = openForLoading(path, services);
-  if (!opened) return opened.error();
-  const Descriptor file(*opened);
-
   state.loadedResults.clear();
   state.bestTime.fill(kTimedOut);
   state.levelBestTime.fill(kTimedOut);
 
-  struct stat info {};
-  if (::fstat(file.get(), &info) != 0) {
-    return Error{QStringLiteral("成績ファイルを読めません\n%1\n%2").arg(path, systemError(errno))};
-  }
   // The newest records count: a file longer than the list holds gives its last records.
-  const qint64 records = info.st_size / kRecordSize;
-  const qint64 first = std::max<qint64>(0, records - kLoadedCapacity);
-  QByteArray bytes((records - first) * kRecordSize, '\0');
-  if (!readAll(file.get(), bytes, static_cast<off_t>(first * kRecordSize))) {
-    return Error{QStringLiteral("成績ファイルを読めません\n%1\n%2").arg(path, systemError(errno))};
-  }
+  auto read = readNewestRecords(resultsFilePath(state), services, kLoadedCapacity);
+  if (!read) return read.error();
+  const QByteArray& bytes = read->bytes;
+  const qint64 first = read->first;
+  const qint64 records = first + bytes.size() / kRecordSize;
+  const QString& path = read->path;
 
   state.loadedResults.reserve(static_cast<std::size_t>(records - first));
   int outOfRange = 0;
@@ -279,6 +295,19 @@ Status loadResults(SharedState& state, platform::Services& services) {
     state.levelBestTime[level] = best;
   }
   return std::nullopt;
+}
+
+Result<std::vector<ResultRecord>> readAllRecords(const SharedState& state,
+                                                 platform::Services& services) {
+  auto read = readNewestRecords(resultsFilePath(state), services, -1);
+  if (!read) return read.error();
+  const qint64 records = read->bytes.size() / kRecordSize;
+  std::vector<ResultRecord> all;
+  all.reserve(static_cast<std::size_t>(records));
+  for (qint64 i = 0; i < records; ++i) {
+    all.push_back(decodeRecord(read->bytes.constData() + i * kRecordSize));
+  }
+  return all;
 }
 
 }  // namespace tavelo::storage

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 namespace tavelo {
 struct SharedState;
@@ -52,5 +53,10 @@ struct ResultRecord {
 // whose student or level the tables cannot hold are left out and reported once in
 // state.resultsWarning. Never changes the file. An Error means the file could not be read.
 [[nodiscard]] Status loadResults(SharedState& state, platform::Services& services);
+
+// Every whole record of the file in record order, for the teacher screens. Opens the file as
+// loading does (created empty when missing, waits while it is busy) and never changes it.
+[[nodiscard]] Result<std::vector<ResultRecord>> readAllRecords(const SharedState& state,
+                                                               platform::Services& services);
 
 }  // namespace tavelo::storage

@@ -31,10 +31,14 @@ TEST(Backup, CopiesKeepTheNewestTwentyOfEachFile) {
   ASSERT_TRUE(keepBackup(data, criteria, start).ok());
 
   QString first;
+  // A copy left unfinished by a crash is cleared away.
+  QDir().mkpath(backupFolder(data));
+  writeBytes(backupFolder(data) + QStringLiteral("/成績累積データ_20261210-085959.dat.part"), "x");
   for (int i = 0; i < 25; ++i) {
     writeBytes(results, QByteArray::number(i));
-    // Two copies within one second get names of their own.
-    const auto copy = keepBackup(data, results, start.addSecs(i / 2));
+    // Copies within one second get names of their own; the first twelve share one second,
+    // so the counter passes 10 and must still count as younger than 2.
+    const auto copy = keepBackup(data, results, start.addSecs(i < 12 ? 0 : i));
     ASSERT_TRUE(copy.ok()) << copy.error().message.toStdString();
     if (i == 0) first = *copy;
     EXPECT_EQ(readBytes(*copy), QByteArray::number(i));
@@ -43,6 +47,13 @@ TEST(Backup, CopiesKeepTheNewestTwentyOfEachFile) {
   EXPECT_EQ(folder.entryList({QStringLiteral("成績累積データ_*.dat")}, QDir::Files).size(),
             kBackupsKept);
   EXPECT_FALSE(QFile::exists(first));  // the oldest went first
+  for (int i = 5; i < 25; ++i) {
+    // Exactly the newest twenty are left.
+    bool found = false;
+    for (const QString& name : folder.entryList({QStringLiteral("成績累積データ_*.dat")}))
+      found |= readBytes(folder.filePath(name)) == QByteArray::number(i);
+    EXPECT_TRUE(found) << i;
+  }
   // The other file's copy is not counted against this one.
   EXPECT_EQ(folder.entryList({QStringLiteral("タイム回数データ_*.txt")}, QDir::Files).size(), 1);
   EXPECT_TRUE(folder.entryList({QStringLiteral("*.part")}, QDir::Files).isEmpty());

@@ -1,2 +1,0 @@
-// Placeholder until this library has code of its own.
-namespace tavelo {}
