@@ -6,6 +6,7 @@
 #include "core/shared_state.h"
 #include "drill/statistics_refresh.h"
 #include "hub/column_texts.h"
+#include "hub/graph_panel.h"
 #include "hub/level_opening.h"
 #include "platform/calendar.h"
 #include "platform/clock.h"
@@ -399,6 +400,14 @@ void seisekitime1::buildGraphPanel() {
                          twipRect(13500, 8940, 1500, 540));
   connect(back, &QPushButton::clicked, picture11_, &QWidget::hide);
   picture11_->hide();
+  graphPanel_ = new hub::GraphPanel(
+      *picture11_, state_, services_,
+      {[this] { return combo1_->currentText(); }, [](int, int) { return hub::RankFigures{}; }});
+  connect(command17_, &QPushButton::clicked, this, [this] { Command17_Click(); });
+}
+
+void seisekitime1::Command17_Click() {
+  graphPanel_->Command17_Click();
 }
 
 bool seisekitime1::refreshStatistics() {

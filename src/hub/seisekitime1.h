@@ -23,6 +23,9 @@ class Navigator;
 namespace platform {
 struct Services;
 }
+namespace hub {
+class GraphPanel;
+}
 
 // The level hub: one column per level with its start button, the student's counts, the
 // pass-window and criteria lines and a results list; the level-opening rule decides which
@@ -62,6 +65,9 @@ class seisekitime1 : public QWidget {  // NOLINT(readability-identifier-naming)
   void HScroll1_Change();
   // Handles one typed character as the keyboard shortcuts do; true when it was used.
   bool Form_KeyPress(const QString& text);
+
+  void Command17_Click();
+  [[nodiscard]] hub::GraphPanel& graphPanel() { return *graphPanel_; }
 
   [[nodiscard]] int keysEnabled() const { return keysEnabled_; }
   [[nodiscard]] double columnWidth() const { return columnWidth_; }
@@ -147,6 +153,7 @@ class seisekitime1 : public QWidget {  // NOLINT(readability-identifier-naming)
   QFrame* picture7_ = nullptr;
   QFrame* picture11_ = nullptr;
   QPushButton* command24Print_ = nullptr;
+  hub::GraphPanel* graphPanel_ = nullptr;  // owned by picture11_
 };
 
 }  // namespace tavelo
