@@ -1,5 +1,6 @@
 #include "hub/results_graph.h"
 
+#include "core/screen_style.h"
 #include "core/shared_state.h"
 #include "platform/calendar.h"
 
@@ -221,9 +222,8 @@ class BandPainter {
 
  private:
   QFont font(double points) const {
-    QFont font(QStringLiteral("Noto Sans CJK JP"));
-    font.setPointSizeF(points);
-    return font;
+    // Fixed pitch, so that the figures' columns line up as their blanks intend.
+    return listFont(points);
   }
   void text(QPointF at, const QString& s, double points) {
     p_.setFont(font(points));
@@ -240,8 +240,8 @@ class BandPainter {
   }
   // A small upward arrowhead above a point that the plot cannot hold.
   void marker(QPointF at, const QColor& colour, double c) {
-    const double size = std::max(0.04 * c, 1.5 * baseWidth_);
-    const double tip = at.y() - baseWidth_ - size;
+    const double size = std::max(0.03 * c, 1.5 * baseWidth_);
+    const double tip = at.y() - baseWidth_ / 2.0 - size;
     const QPolygonF arrow{QPointF(at.x() - size / 2, tip + size), QPointF(at.x(), tip),
                           QPointF(at.x() + size / 2, tip + size)};
     p_.setPen(Qt::NoPen);

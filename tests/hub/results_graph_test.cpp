@@ -4,6 +4,7 @@
 #include "hub/seisekitime1.h"
 #include "storage/roster.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -231,6 +232,37 @@ TEST_F(GraphPanelTest, ChosenStudentsAreDrawnInTurn) {
   students->item(1)->setSelected(true);
   hub->graphPanel().List2_Click();
   EXPECT_EQ(hub->graphPanel().graphStudent, number);
+}
+
+}  // namespace
+}  // namespace tavelo
+
+namespace tavelo {
+namespace {
+
+// Saves the graph panel and the first printed page for the documentation when
+// TAVELO_SCREENSHOT_DIR names a folder; skipped otherwise.
+TEST_F(GraphPanelTest, Screenshots) {
+  const QString folder = qEnvironmentVariable("TAVELO_SCREENSHOT_DIR");
+  if (folder.isEmpty()) GTEST_SKIP() << "TAVELO_SCREENSHOT_DIR is not set";
+  for (int level = 1; level <= 4; ++level) {
+    for (int day = 0; day < 14; ++day) {
+      const int own = 30 + 6 * level + (day * 37) % 11 - day / 2;
+      appendDrills({{40 - 2 * day, 1, level, own}, {40 - 2 * day, 2, level, own + 4},
+                    {39 - 2 * day, 3, level, own - 3}});
+    }
+  }
+  appendDrills({{3, 1, 2, 99999}});
+  open();
+  graphAfterPersonalTimes();
+  QApplication::processEvents();
+  ASSERT_TRUE(hub->grab().save(QDir(folder).filePath(u"screenshot-graph.png"_s)));
+  levels()->item(3)->setSelected(true);
+  hub->graphPanel().Command24_Click(1);
+  ASSERT_FALSE(fakes.printer.lastPdf.isEmpty());
+  const QString pdf = QDir(folder).filePath(u"sample-graph.pdf"_s);
+  QFile::remove(pdf);
+  ASSERT_TRUE(QFile::copy(fakes.printer.lastPdf, pdf));
 }
 
 }  // namespace
