@@ -176,7 +176,14 @@ class BandPainter {
     }
     line(QPointF(0, y), QPointF(w, y), 2);
     line(QPointF(0, y + 0.09 * c), QPointF(w, y + 0.09 * c), 2);
-    text(QPointF(0.7 * f, y + 0.01 * c), band.title, (s_.toPrinter ? 3 : 2) * baseFont_);
+    // The title stops short of the figures block: a long title is set smaller.
+    double titleSize = (s_.toPrinter ? 3 : 2) * baseFont_;
+    const double room = 0.525 * w - 0.7 * f - 0.01 * w;
+    while (titleSize > baseFont_ &&
+           QFontMetricsF(font(titleSize), p_.device()).horizontalAdvance(band.title) > room) {
+      titleSize -= 0.5;
+    }
+    text(QPointF(0.7 * f, y + 0.01 * c), band.title, titleSize);
 
     const QPointF origin(0.2 * f, y + 0.8 * c);
     line(origin, QPointF(0.9 * f, y + 0.8 * c), 2);
