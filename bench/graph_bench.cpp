@@ -9,12 +9,6 @@
 #include "demo/demo_installation.h"
 #include "hub/graph_panel.h"
 #include "hub/seisekitime1.h"
-#include "platform/clock.h"
-#include "platform/events.h"
-#include "platform/file_lock.h"
-#include "platform/printer.h"
-#include "platform/random.h"
-#include "platform/services.h"
 #include "storage/configuration.h"
 #include "storage/file_names.h"
 #include "storage/results_file.h"
@@ -60,17 +54,12 @@ int main(int argc, char* argv[]) {
   }
   const demo::DemoLayout layout = demo::demoLayout(dir.path());
 
-  platform::SystemClock clock;
-  platform::MersenneRandom random(42);
-  platform::FcntlFileLocker locker;
-  bench::Silent silent;
-  platform::QtEventPump events(clock);
-  platform::DialogPrinter printer;  // never used
-  platform::Services services{clock, random, locker, silent, silent, silent, events, printer};
+  bench::BenchServices kit;
+  platform::Services& services = kit.services;
 
   bench::writeBytes(layout.dataRoot + storage::rosterFileName(),
                     bench::classroomRoster(today, 5000));
-  QByteArray results = bench::classroomResults(random, today, 20000, 5000, 100);
+  QByteArray results = bench::classroomResults(kit.random, today, 20000, 5000, 100);
   for (int i = 0; i < 400; ++i) {  // student 1 drew 400 of them
     storage::ResultRecord r =
         storage::decodeRecord(results.constData() + i * 50 * storage::kRecordSize);
