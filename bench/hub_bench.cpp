@@ -7,6 +7,7 @@
 #include "core/catalogue.h"
 #include "core/shared_state.h"
 #include "demo/demo_installation.h"
+#include "demo_setup.h"
 #include "hub/seisekitime1.h"
 #include "roster_menu/namesel.h"
 #include "roster_menu/roster_list.h"
@@ -33,11 +34,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QTemporaryDir dir;
   const QDate today = QDate::currentDate();
-  if (Status s = demo::createDemoInstallation(dir.path(), {}, today)) {
-    std::fprintf(stderr, "%s\n", qPrintable(s->message));
-    return 1;
-  }
-  const demo::DemoLayout layout = demo::demoLayout(dir.path());
+  const demo::DemoLayout layout = bench::demoInstallation(dir, today);
 
   bench::BenchServices kit;
   platform::Services& services = kit.services;
