@@ -41,6 +41,33 @@ QString dateText(double serial) {
 
 }  // namespace
 
+RankFigures rankFigures(const QStringList& pointLines, const QStringList& timeLines,
+                        const QString& name) {
+  RankFigures r;
+  const QString field = (name.trimmed() + QString(6, QChar(0x3000))).left(5);
+  const auto points = [](const QString& line) { return line.right(5).trimmed().toLongLong(); };
+  bool found = false;
+  for (const QString& line : pointLines) {
+    const qint64 p = points(line);
+    if (p > 0) {
+      ++r.rankedWithPoints;
+      r.pointsSum += p;
+    }
+    if (!found && line.contains(field)) {
+      found = true;
+      r.pointRank = line.left(3);
+      r.ownPoints = p;
+    }
+  }
+  for (const QString& line : timeLines) {
+    if (line.contains(field)) {
+      r.timeRank = line.left(3);
+      break;
+    }
+  }
+  return r;
+}
+
 BandFigures bandFigures(const SharedState& state, int level, int student, bool gradePasses,
                         double nowSerial) {
   BandFigures f;

@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -34,6 +35,15 @@ struct RankFigures {
   int rankedWithPoints = 0;  // students of the ranking with points above 0
   qint64 pointsSum = 0;      // and the sum of their points
 };
+
+// The figures the graph takes from a level's ranking lines: pointLines begin with the rank
+// in 3 characters and end with the points so far in 5, timeLines begin with the rank in 3
+// characters ("---" without a record). The student's line is the first that contains the
+// name as the rankings write it (padded with full-width blanks, cut to 5 characters), so a
+// long name is found and a short one does not match inside a longer one. A name not found
+// leaves the student's ranks empty and points 0.
+RankFigures rankFigures(const QStringList& pointLines, const QStringList& timeLines,
+                        const QString& name);
 
 // Everything one band of the graph shows.
 struct BandFigures {

@@ -122,6 +122,29 @@ TEST(ResultsGraphTest, FigureLinesFollowTheNumberPatterns) {
                    }));
 }
 
+TEST(ResultsGraphTest, RankFiguresComeFromTheStudentsLinesOfTheRankings) {
+  const QStringList pointLines{u"  1①青木　さく  8/  120"_s, u"  1●石田　れん  5/  120"_s,
+                               u"  3②上野　ひな  0/   30"_s, u"  4③大川　みお  0/    0"_s};
+  const QStringList timeLines{u"  1②上野　ひな    31 　"_s, u"  2●石田　れん    40 ●"_s,
+                              u"---①青木　さく------ 　"_s};
+  const auto own = hub::rankFigures(pointLines, timeLines, u"石田　れん"_s);
+  EXPECT_EQ(own.pointRank, u"  1"_s);
+  EXPECT_EQ(own.timeRank, u"  2"_s);
+  EXPECT_EQ(own.ownPoints, 120);
+  EXPECT_EQ(own.rankedWithPoints, 3);
+  EXPECT_EQ(own.pointsSum, 270);
+  EXPECT_EQ(hub::rankFigures(pointLines, timeLines, u"青木　さくら"_s).timeRank, u"---"_s);
+  // "林" is not the 林 inside "小林".
+  const auto short_ =
+      hub::rankFigures({u"  1①小林　ゆう  8/  120"_s, u"  2①林　　　　  0/   10"_s}, {}, u"林"_s);
+  EXPECT_EQ(short_.pointRank, u"  2"_s);
+  EXPECT_EQ(short_.ownPoints, 10);
+  const auto missing = hub::rankFigures(pointLines, timeLines, u"森　ゆい"_s);
+  EXPECT_TRUE(missing.pointRank.isEmpty());
+  EXPECT_EQ(missing.ownPoints, 0);
+  EXPECT_EQ(missing.rankedWithPoints, 3);
+}
+
 TEST(ResultsGraphTest, ThreeBandsToAPage) {
   const auto tops = hub::bandTops(4, 1000);
   ASSERT_EQ(tops.size(), 4U);
@@ -248,7 +271,8 @@ TEST_F(GraphPanelTest, Screenshots) {
   for (int level = 1; level <= 4; ++level) {
     for (int day = 0; day < 14; ++day) {
       const int own = 30 + 6 * level + (day * 37) % 11 - day / 2;
-      appendDrills({{40 - 2 * day, 1, level, own}, {40 - 2 * day, 2, level, own + 4},
+      appendDrills({{40 - 2 * day, 1, level, own},
+                    {40 - 2 * day, 2, level, own + 4},
                     {39 - 2 * day, 3, level, own - 3}});
     }
   }
