@@ -124,6 +124,31 @@ Result<int> openForLoading(const QString& path, platform::Services& services) {
   }
 }
 
+// The last `most` whole records of the results file as bytes, and how many records the file
+// holds. Waits for a missing or busy file as loading does.
+struct Tail {
+  qint64 recordCount = 0;
+  QByteArray bytes;
+};
+Result<Tail> readTail(const QString& path, platform::Services& services, qint64 most) {
+  auto opened = openForLoading(path, services);
+  if (!opened) return opened.error();
+  const Descriptor file(*opened);
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) {
+    return Error{QStringLiteral("成績ファイルを読めません\n%1\n%2").arg(path, systemError(errno))};
+  }
+  Tail tail;
+  tail.recordCount = info.st_size / kRecordSize;
+  const qint64 count = std::clamp<qint64>(most, 0, tail.recordCount);
+  tail.bytes = QByteArray(count * kRecordSize, '\0');
+  if (!readAll(file.get(), tail.bytes,
+               static_cast<off_t>((tail.recordCount - count) * kRecordSize))) {
+    return Error{QStringLiteral("成績ファイルを読めません\n%1\n%2").arg(path, systemError(errno))};
+  }
+  return tail;
+}
+
 }  // namespace
 
 std::array<char, 5> textField(const QString& text) {
@@ -169,6 +194,26 @@ ResultRecord decodeRecord(const char* bytes) {
 
 QString resultsFilePath(const SharedState& state) {
   return state.programDataFolder + resultsFileName();
+}
+
+bool hasValidDate(const ResultRecord& record) {
+  return std::isfinite(record.date) && record.date >= 0 && record.date <= kLastDaySerial &&
+         std::isfinite(record.timeOfDay);
+}
+
+Result<NewestRecords> readNewestRecords(const SharedState& state, platform::Services& services,
+                                        qint64 most) {
+  auto tail = readTail(resultsFilePath(state), services, most);
+  if (!tail) return tail.error();
+  NewestRecords newest;
+  const qint64 count = tail->bytes.size() / kRecordSize;
+  newest.recordCount = tail->recordCount;
+  newest.firstNumber = tail->recordCount - count + 1;
+  newest.records.reserve(static_cast<std::size_t>(count));
+  for (qint64 i = 0; i < count; ++i) {
+    newest.records.push_back(decodeRecord(tail->bytes.constData() + i * kRecordSize));
+  }
+  return newest;
 }
 
 Status appendResult(SharedState& state, platform::Services& services) {
@@ -224,25 +269,16 @@ Status appendResult(SharedState& state, platform::Services& services) {
 
 Status loadResults(SharedState& state, platform::Services& services) {
   const QString path = resultsFilePath(state);
-  auto opened = openForLoading(path, services);
-  if (!opened) return opened.error();
-  const Descriptor file(*opened);
+  // The newest records count: a file longer than the list holds gives its last records.
+  auto tail = readTail(path, services, kLoadedCapacity);
+  if (!tail) return tail.error();
+  const QByteArray& bytes = tail->bytes;
+  const qint64 records = tail->recordCount;
+  const qint64 first = records - bytes.size() / kRecordSize;
 
   state.loadedResults.clear();
   state.bestTime.fill(kTimedOut);
   state.levelBestTime.fill(kTimedOut);
-
-  struct stat info {};
-  if (::fstat(file.get(), &info) != 0) {
-    return Error{QStringLiteral("成績ファイルを読めません\n%1\n%2").arg(path, systemError(errno))};
-  }
-  // The newest records count: a file longer than the list holds gives its last records.
-  const qint64 records = info.st_size / kRecordSize;
-  const qint64 first = std::max<qint64>(0, records - kLoadedCapacity);
-  QByteArray bytes((records - first) * kRecordSize, '\0');
-  if (!readAll(file.get(), bytes, static_cast<off_t>(first * kRecordSize))) {
-    return Error{QStringLiteral("成績ファイルを読めません\n%1\n%2").arg(path, systemError(errno))};
-  }
 
   state.loadedResults.reserve(static_cast<std::size_t>(records - first));
   int outOfRange = 0;
@@ -257,9 +293,7 @@ Status loadResults(SharedState& state, platform::Services& services) {
     if (r.student >= 1 && r.level >= 1 && r.drillTime < state.bestTime(r.student, r.level)) {
       state.bestTime(r.student, r.level) = r.drillTime;
     }
-    const bool dated = std::isfinite(r.date) && r.date >= 0 && r.date <= kLastDaySerial &&
-                       std::isfinite(r.timeOfDay);
-    if (dated && r.student != 0 && r.level >= 1) {
+    if (hasValidDate(r) && r.student != 0 && r.level >= 1) {
       state.loadedResults.push_back({r.date, r.timeOfDay, r.student, r.level, r.drillTime});
     }
   }
