@@ -41,29 +41,24 @@ QString dateText(double serial) {
 
 }  // namespace
 
-RankFigures rankFigures(const QStringList& pointLines, const QStringList& timeLines,
-                        const QString& name) {
+RankFigures rankFigures(const ListEntries& pointEntries, const ListEntries& timeEntries,
+                        int student) {
   RankFigures r;
-  const QString field = (name.trimmed() + QString(6, QChar(0x3000))).left(5);
-  const auto points = [](const QString& line) { return line.right(5).trimmed().toLongLong(); };
-  bool found = false;
-  for (const QString& line : pointLines) {
-    const qint64 p = points(line);
-    if (p > 0) {
+  for (const ListEntry& e : pointEntries) {
+    if (e.points > 0) {
       ++r.rankedWithPoints;
-      r.pointsSum += p;
+      r.pointsSum += e.points;
     }
-    if (!found && line.contains(field)) {
-      found = true;
-      r.pointRank = line.left(3);
-      r.ownPoints = p;
+    if (e.student == student && r.pointRank.isEmpty()) {
+      r.pointRank = QString::number(e.rank);
+      r.ownPoints = e.points;
     }
   }
-  for (const QString& line : timeLines) {
-    if (line.contains(field)) {
-      r.timeRank = line.left(3);
-      break;
-    }
+  for (const ListEntry& e : timeEntries) {
+    if (e.student != student) continue;
+    const bool noRecord = e.time == kTimedOut || e.time == -kTimedOut;
+    r.timeRank = noRecord ? QStringLiteral("---") : QString::number(e.rank);
+    break;
   }
   return r;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hub/list_fields.h"
 #include "platform/result.h"
 
 #include <QColor>
@@ -36,14 +37,11 @@ struct RankFigures {
   qint64 pointsSum = 0;      // and the sum of their points
 };
 
-// The figures the graph takes from a level's ranking lines: pointLines begin with the rank
-// in 3 characters and end with the points so far in 5, timeLines begin with the rank in 3
-// characters ("---" without a record). The student's line is the first that contains the
-// name as the rankings write it (padded with full-width blanks, cut to 5 characters), so a
-// long name is found and a short one does not match inside a longer one. A name not found
-// leaves the student's ranks empty and points 0.
-RankFigures rankFigures(const QStringList& pointLines, const QStringList& timeLines,
-                        const QString& name);
+// The figures the graph takes from a level's rankings (entries of the point ranking and
+// of the time ranking): the student's ranks and points, and the count and sum of the
+// listed students with points so far. A student without a line keeps empty ranks.
+RankFigures rankFigures(const ListEntries& pointEntries, const ListEntries& timeEntries,
+                        int student);
 
 // Everything one band of the graph shows.
 struct BandFigures {

@@ -122,25 +122,28 @@ TEST(ResultsGraphTest, FigureLinesFollowTheNumberPatterns) {
                    }));
 }
 
-TEST(ResultsGraphTest, RankFiguresComeFromTheStudentsLinesOfTheRankings) {
-  const QStringList pointLines{u"  1①青木　さく  8/  120"_s, u"  1●石田　れん  5/  120"_s,
-                               u"  3②上野　ひな  0/   30"_s, u"  4③大川　みお  0/    0"_s};
-  const QStringList timeLines{u"  1②上野　ひな    31 　"_s, u"  2●石田　れん    40 ●"_s,
-                              u"---①青木　さく------ 　"_s};
-  const auto own = hub::rankFigures(pointLines, timeLines, u"石田　れん"_s);
-  EXPECT_EQ(own.pointRank, u"  1"_s);
-  EXPECT_EQ(own.timeRank, u"  2"_s);
+TEST(ResultsGraphTest, RankFiguresComeFromTheStudentsEntriesOfTheRankings) {
+  const auto entry = [](int student, int rank, int points, qint32 time) {
+    hub::ListEntry e;
+    e.student = student;
+    e.rank = rank;
+    e.points = points;
+    e.time = time;
+    return e;
+  };
+  const hub::ListEntries points{entry(7, 1, 120, 0), entry(2, 1, 120, 0), entry(3, 3, 30, 0),
+                                entry(4, 4, 0, 0)};
+  const hub::ListEntries times{entry(3, 1, 0, 31), entry(2, 2, 0, 40), entry(7, 3, 0, 99999)};
+  const auto own = hub::rankFigures(points, times, 2);
+  EXPECT_EQ(own.pointRank, u"1"_s);
+  EXPECT_EQ(own.timeRank, u"2"_s);
   EXPECT_EQ(own.ownPoints, 120);
   EXPECT_EQ(own.rankedWithPoints, 3);
   EXPECT_EQ(own.pointsSum, 270);
-  EXPECT_EQ(hub::rankFigures(pointLines, timeLines, u"青木　さくら"_s).timeRank, u"---"_s);
-  // "林" is not the 林 inside "小林".
-  const auto short_ =
-      hub::rankFigures({u"  1①小林　ゆう  8/  120"_s, u"  2①林　　　　  0/   10"_s}, {}, u"林"_s);
-  EXPECT_EQ(short_.pointRank, u"  2"_s);
-  EXPECT_EQ(short_.ownPoints, 10);
-  const auto missing = hub::rankFigures(pointLines, timeLines, u"森　ゆい"_s);
+  EXPECT_EQ(hub::rankFigures(points, times, 7).timeRank, u"---"_s);
+  const auto missing = hub::rankFigures(points, times, 9);  // filtered out: no line
   EXPECT_TRUE(missing.pointRank.isEmpty());
+  EXPECT_TRUE(missing.timeRank.isEmpty());
   EXPECT_EQ(missing.ownPoints, 0);
   EXPECT_EQ(missing.rankedWithPoints, 3);
 }
@@ -199,6 +202,11 @@ TEST_F(GraphPanelTest, GraphAfterPersonalTimesDrawsLevelsOneToThreeOnOnePage) {
   EXPECT_EQ(bands[1].figures.count, 1);
   EXPECT_EQ(bands[2].figures.count, 0);  // no drills: empty counts
   EXPECT_TRUE(bands[2].figures.own.empty());
+  // Ranks from the hub's rankings: student 2's 30 s is ahead on level 1.
+  EXPECT_EQ(bands[0].figures.ranks.timeRank, u"2"_s);
+  EXPECT_EQ(bands[2].figures.ranks.timeRank, u"---"_s);
+  EXPECT_GT(bands[0].figures.ranks.ownPoints, 0);
+  EXPECT_EQ(bands[0].figures.ranks.rankedWithPoints, 2);
   const auto tops = hub::bandTops(3, hub->graphPanel().surfaceImage().height());
   EXPECT_LT(tops[0], tops[1]);
   EXPECT_LT(tops[1], tops[2]);  // no page change
