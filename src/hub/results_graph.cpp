@@ -173,7 +173,7 @@ std::vector<FigureLine> figureLines(const BandFigures& f) {
     add(QStringLiteral("　　　　　　　　　　　　/") + right(pattern(average), 5) +
         QStringLiteral("点"));
   }
-  step -= 0.5;
+  // The note goes on a line of its own: half a step lower would overlap the averages.
   add(QStringLiteral("　　　　　　　　　　　　 (塾平均)"));
   return lines;
 }

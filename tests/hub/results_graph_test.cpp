@@ -99,7 +99,7 @@ TEST(ResultsGraphTest, FigureLinesFollowTheNumberPatterns) {
   ASSERT_GE(empty.size(), 2U);
   EXPECT_EQ(empty[0].text, u"回数　　　　　　　   回"_s);
   for (const auto& line : empty) EXPECT_FALSE(line.text.contains(u"　　平均"_s));
-  EXPECT_DOUBLE_EQ(empty.back().step, empty[empty.size() - 2].step + 0.5);
+  EXPECT_DOUBLE_EQ(empty.back().step, empty[empty.size() - 2].step + 1);
 
   BandFigures f = withDrills({50, 40});
   f.groupCount = 3;
