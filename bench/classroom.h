@@ -5,9 +5,14 @@
 
 #include "core/catalogue.h"
 #include "platform/calendar.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/events.h"
+#include "platform/file_lock.h"
 #include "platform/launcher.h"
+#include "platform/printer.h"
 #include "platform/random.h"
+#include "platform/services.h"
 #include "platform/sound.h"
 #include "storage/results_file.h"
 #include "storage/sjis.h"
@@ -34,6 +39,18 @@ class Silent final : public platform::SoundPlayer,
     std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
   }
   bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
+};
+
+// The services of a benchmark: the real clock, random source (seeded 42), locks and event
+// pump, silent sound, launcher and messages, and a printer that is never used.
+struct BenchServices {
+  platform::SystemClock clock;
+  platform::MersenneRandom random{42};
+  platform::FcntlFileLocker locker;
+  Silent silent;
+  platform::QtEventPump events{clock};
+  platform::DialogPrinter printer;
+  platform::Services services{clock, random, locker, silent, silent, silent, events, printer};
 };
 
 // Screens move nowhere; an ending program is reported.

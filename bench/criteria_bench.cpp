@@ -37,12 +37,9 @@ int main(int argc, char* argv[]) {
   }
   const demo::DemoLayout layout = demo::demoLayout(dir.path());
 
-  platform::SystemClock clock;
-  platform::MersenneRandom random(42);
-  platform::FcntlFileLocker locker;
-  bench::Silent silent;
-  platform::QtEventPump events(clock);
-  platform::Services services{clock, random, locker, silent, silent, silent, events};
+  bench::BenchServices real;
+  platform::Services& services = real.services;
+  platform::Random& random = real.random;
 
   const QByteArray results = bench::classroomResults(random, today, 20000, 5000, 400);
   const QString resultsPath = layout.programDataFolder + storage::resultsFileName();

@@ -18,6 +18,7 @@
 #include "core/screen_style.h"
 #include "core/shared_state.h"
 #include "demo/demo_installation.h"
+#include "demo_setup.h"
 #include "drill/completion_screen.h"
 #include "drill/drill_rules.h"
 #include "drill/game_screen.h"
@@ -240,11 +241,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QTemporaryDir dir;
   const QDate today = QDate::currentDate();
-  if (Status s = demo::createDemoInstallation(dir.path(), {}, today)) {
-    std::fprintf(stderr, "%s\n", qPrintable(s->message));
-    return 1;
-  }
-  const demo::DemoLayout layout = demo::demoLayout(dir.path());
+  const demo::DemoLayout layout = bench::demoInstallation(dir, today);
 
   platform::SystemClock clock;
   platform::MersenneRandom random(42);

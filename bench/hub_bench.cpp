@@ -7,16 +7,8 @@
 #include "core/catalogue.h"
 #include "core/shared_state.h"
 #include "demo/demo_installation.h"
+#include "demo_setup.h"
 #include "hub/seisekitime1.h"
-#include "platform/clock.h"
-#include "platform/dialogs.h"
-#include "platform/events.h"
-#include "platform/file_lock.h"
-#include "platform/launcher.h"
-#include "platform/printer.h"
-#include "platform/random.h"
-#include "platform/services.h"
-#include "platform/sound.h"
 #include "roster_menu/namesel.h"
 #include "roster_menu/roster_list.h"
 #include "storage/configuration.h"
@@ -42,24 +34,15 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QTemporaryDir dir;
   const QDate today = QDate::currentDate();
-  if (Status s = demo::createDemoInstallation(dir.path(), {}, today)) {
-    std::fprintf(stderr, "%s\n", qPrintable(s->message));
-    return 1;
-  }
-  const demo::DemoLayout layout = demo::demoLayout(dir.path());
+  const demo::DemoLayout layout = bench::demoInstallation(dir, today);
 
-  platform::SystemClock clock;
-  platform::MersenneRandom random(42);
-  platform::FcntlFileLocker locker;
-  bench::Silent silent;
-  platform::QtEventPump events(clock);
-  platform::DialogPrinter printer;  // never used
-  platform::Services services{clock, random, locker, silent, silent, silent, events, printer};
+  bench::BenchServices kit;
+  platform::Services& services = kit.services;
 
   // 5000 students over twelve school years, and 20000 drills of the last 60 days.
   const QString rosterPath = layout.dataRoot + storage::rosterFileName();
   bench::writeBytes(rosterPath, bench::classroomRoster(today, 5000));
-  const QByteArray results = bench::classroomResults(random, today, 20000, 5000, 100);
+  const QByteArray results = bench::classroomResults(kit.random, today, 20000, 5000, 100);
   const QString resultsPath = layout.programDataFolder + storage::resultsFileName();
   bench::writeBytes(resultsPath, results);
 

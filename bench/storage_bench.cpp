@@ -3,15 +3,6 @@
 #include "bench_util.h"
 #include "classroom.h"
 #include "core/shared_state.h"
-#include "platform/clock.h"
-#include "platform/dialogs.h"
-#include "platform/events.h"
-#include "platform/file_lock.h"
-#include "platform/launcher.h"
-#include "platform/printer.h"
-#include "platform/random.h"
-#include "platform/services.h"
-#include "platform/sound.h"
 #include "storage/results_file.h"
 #include "storage/roster.h"
 #include "storage/sjis.h"
@@ -42,16 +33,11 @@ int main(int argc, char* argv[]) {
     state->criteriaOverdoDays[l] = AnyValue(QStringLiteral("1"));
   }
 
-  platform::SystemClock clock;
-  platform::MersenneRandom random(42);
-  platform::FcntlFileLocker locker;
-  bench::Silent silent;
-  platform::QtEventPump events(clock);
-  platform::DialogPrinter printer;  // never used
-  platform::Services services{clock, random, locker, silent, silent, silent, events, printer};
+  bench::BenchServices kit;
+  platform::Services& services = kit.services;
 
   const QDate today(2026, 12, 10);
-  const QByteArray results = bench::classroomResults(random, today, 20000, 5000, 200);
+  const QByteArray results = bench::classroomResults(kit.random, today, 20000, 5000, 200);
   bench::writeBytes(storage::resultsFilePath(*state), results);
   const QString rosterPath = dir.path() + QStringLiteral("/新名簿.txt");
   bench::writeBytes(rosterPath, bench::classroomRoster(today, 5000));

@@ -7,7 +7,9 @@
 #include "drill/statistics_refresh.h"
 #include "hub/column_texts.h"
 #include "hub/data_panel.h"
+#include "hub/graph_panel.h"
 #include "hub/level_opening.h"
+#include "hub/rankings.h"
 #include "platform/calendar.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -376,6 +378,21 @@ void seisekitime1::buildGraphPanel() {
                          twipRect(13500, 8940, 1500, 540));
   connect(back, &QPushButton::clicked, picture11_, &QWidget::hide);
   picture11_->hide();
+  graphPanel_ = new hub::GraphPanel(
+      *picture11_, state_, services_,
+      {[this] { return combo1_->currentText(); },
+       [this](int level, int student) {
+         // The rankings as the hub lists them, with its points order and grade filter.
+         const hub::ListContext context(state_, combo1_->currentText());
+         const auto order = pointsOrder_ == 2 ? hub::PointsOrder::kToday : hub::PointsOrder::kSoFar;
+         return hub::rankFigures(hub::pointRanking(context, level, order),
+                                 hub::timeRanking(context, level), student);
+       }});
+  connect(command17_, &QPushButton::clicked, this, [this] { Command17_Click(); });
+}
+
+void seisekitime1::Command17_Click() {
+  graphPanel_->Command17_Click();
 }
 
 bool seisekitime1::refreshStatistics() {

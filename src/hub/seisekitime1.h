@@ -25,6 +25,7 @@ struct Services;
 }
 namespace hub {
 class DataPanel;
+class GraphPanel;
 }
 
 // The level hub: one column per level with its start button, the student's counts, the
@@ -65,6 +66,9 @@ class seisekitime1 : public QWidget {  // NOLINT(readability-identifier-naming)
   void HScroll1_Change();
   // Handles one typed character as the keyboard shortcuts do; true when it was used.
   bool Form_KeyPress(const QString& text);
+
+  void Command17_Click();
+  [[nodiscard]] hub::GraphPanel& graphPanel() { return *graphPanel_; }
 
   [[nodiscard]] int keysEnabled() const { return keysEnabled_; }
   [[nodiscard]] double columnWidth() const { return columnWidth_; }
@@ -149,6 +153,7 @@ class seisekitime1 : public QWidget {  // NOLINT(readability-identifier-naming)
   hub::DataPanel* picture7_ = nullptr;
   QFrame* picture11_ = nullptr;
   QPushButton* command24Print_ = nullptr;
+  hub::GraphPanel* graphPanel_ = nullptr;  // owned by picture11_
 };
 
 }  // namespace tavelo

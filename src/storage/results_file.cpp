@@ -19,6 +19,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace tavelo::storage {
 
@@ -124,15 +125,13 @@ Result<int> openForLoading(const QString& path, platform::Services& services) {
   }
 }
 
-// The whole records at the end of the file, at most newest of them (all when newest < 0).
-struct RecordBytes {
-  QString path;
-  qint64 first = 0;  // 0-based number of the first record read
+// The last `most` whole records of the results file as bytes, and how many records the file
+// holds. Waits for a missing or busy file as loading does.
+struct Tail {
+  qint64 recordCount = 0;
   QByteArray bytes;
 };
-
-Result<RecordBytes> readNewestRecords(const QString& path, platform::Services& services,
-                                      qint64 newest) {
+Result<Tail> readTail(const QString& path, platform::Services& services, qint64 most) {
   auto opened = openForLoading(path, services);
   if (!opened) return opened.error();
   const Descriptor file(*opened);
@@ -140,13 +139,15 @@ Result<RecordBytes> readNewestRecords(const QString& path, platform::Services& s
   if (::fstat(file.get(), &info) != 0) {
     return Error{QStringLiteral("成績ファイルを読めません\n%1\n%2").arg(path, systemError(errno))};
   }
-  const qint64 records = info.st_size / kRecordSize;
-  RecordBytes read{path, newest < 0 ? 0 : std::max<qint64>(0, records - newest), {}};
-  read.bytes = QByteArray((records - read.first) * kRecordSize, '\0');
-  if (!readAll(file.get(), read.bytes, static_cast<off_t>(read.first * kRecordSize))) {
+  Tail tail;
+  tail.recordCount = info.st_size / kRecordSize;
+  const qint64 count = std::clamp<qint64>(most, 0, tail.recordCount);
+  tail.bytes = QByteArray(count * kRecordSize, '\0');
+  if (!readAll(file.get(), tail.bytes,
+               static_cast<off_t>((tail.recordCount - count) * kRecordSize))) {
     return Error{QStringLiteral("成績ファイルを読めません\n%1\n%2").arg(path, systemError(errno))};
   }
-  return read;
+  return tail;
 }
 
 }  // namespace
@@ -194,6 +195,26 @@ ResultRecord decodeRecord(const char* bytes) {
 
 QString resultsFilePath(const SharedState& state) {
   return state.programDataFolder + resultsFileName();
+}
+
+bool hasValidDate(const ResultRecord& record) {
+  return std::isfinite(record.date) && record.date >= 0 && record.date <= kLastDaySerial &&
+         std::isfinite(record.timeOfDay);
+}
+
+Result<NewestRecords> readNewestRecords(const SharedState& state, platform::Services& services,
+                                        qint64 most) {
+  auto tail = readTail(resultsFilePath(state), services, most);
+  if (!tail) return tail.error();
+  NewestRecords newest;
+  const qint64 count = tail->bytes.size() / kRecordSize;
+  newest.recordCount = tail->recordCount;
+  newest.firstNumber = tail->recordCount - count + 1;
+  newest.records.reserve(static_cast<std::size_t>(count));
+  for (qint64 i = 0; i < count; ++i) {
+    newest.records.push_back(decodeRecord(tail->bytes.constData() + i * kRecordSize));
+  }
+  return newest;
 }
 
 Status appendResult(SharedState& state, platform::Services& services) {
@@ -248,17 +269,17 @@ Status appendResult(SharedState& state, platform::Services& services) {
 }
 
 Status loadResults(SharedState& state, platform::Services& services) {
+  const QString path = resultsFilePath(state);
+  // The newest records count: a file longer than the list holds gives its last records.
+  auto tail = readTail(path, services, kLoadedCapacity);
+  if (!tail) return tail.error();
+  const QByteArray& bytes = tail->bytes;
+  const qint64 records = tail->recordCount;
+  const qint64 first = records - bytes.size() / kRecordSize;
+
   state.loadedResults.clear();
   state.bestTime.fill(kTimedOut);
   state.levelBestTime.fill(kTimedOut);
-
-  // The newest records count: a file longer than the list holds gives its last records.
-  auto read = readNewestRecords(resultsFilePath(state), services, kLoadedCapacity);
-  if (!read) return read.error();
-  const QByteArray& bytes = read->bytes;
-  const qint64 first = read->first;
-  const qint64 records = first + bytes.size() / kRecordSize;
-  const QString& path = read->path;
 
   state.loadedResults.reserve(static_cast<std::size_t>(records - first));
   int outOfRange = 0;
@@ -273,9 +294,7 @@ Status loadResults(SharedState& state, platform::Services& services) {
     if (r.student >= 1 && r.level >= 1 && r.drillTime < state.bestTime(r.student, r.level)) {
       state.bestTime(r.student, r.level) = r.drillTime;
     }
-    const bool dated = std::isfinite(r.date) && r.date >= 0 && r.date <= kLastDaySerial &&
-                       std::isfinite(r.timeOfDay);
-    if (dated && r.student != 0 && r.level >= 1) {
+    if (hasValidDate(r) && r.student != 0 && r.level >= 1) {
       state.loadedResults.push_back({r.date, r.timeOfDay, r.student, r.level, r.drillTime});
     }
   }
@@ -299,15 +318,9 @@ Status loadResults(SharedState& state, platform::Services& services) {
 
 Result<std::vector<ResultRecord>> readAllRecords(const SharedState& state,
                                                  platform::Services& services) {
-  auto read = readNewestRecords(resultsFilePath(state), services, -1);
+  auto read = readNewestRecords(state, services, std::numeric_limits<qint64>::max());
   if (!read) return read.error();
-  const qint64 records = read->bytes.size() / kRecordSize;
-  std::vector<ResultRecord> all;
-  all.reserve(static_cast<std::size_t>(records));
-  for (qint64 i = 0; i < records; ++i) {
-    all.push_back(decodeRecord(read->bytes.constData() + i * kRecordSize));
-  }
-  return all;
+  return std::move(read->records);
 }
 
 }  // namespace tavelo::storage

@@ -43,6 +43,22 @@ struct ResultRecord {
 
 [[nodiscard]] QString resultsFilePath(const SharedState& state);
 
+// A date and time of day that name a real moment (day serial 0 to 9999-12-31); records
+// with anything else are damage and are left out of statistics and lists.
+[[nodiscard]] bool hasValidDate(const ResultRecord& record);
+
+// The newest records of the results file, in file order. Record numbers are 64-bit, so
+// files of any length are numbered correctly.
+struct NewestRecords {
+  qint64 recordCount = 0;  // whole records in the file
+  qint64 firstNumber = 1;  // number (from 1) of records.front()
+  std::vector<ResultRecord> records;
+};
+// Reads the last `most` records (all when the file holds fewer), waiting like loadResults
+// while the file is missing or held elsewhere. Never changes the file.
+[[nodiscard]] Result<NewestRecords> readNewestRecords(const SharedState& state,
+                                                      platform::Services& services, qint64 most);
+
 // Appends one record for the drill just finished (studentIndex, levelIndex, drillTime,
 // siteCode, today's date and the time of day) after the last whole record, under a
 // whole-file lock. While another computer holds the lock it retries, letting window events

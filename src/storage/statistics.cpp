@@ -21,7 +21,7 @@ int timeKey(int drillTime) {
   return QString::number(drillTime).left(3).toInt();
 }
 
-int recordPoints(const SharedState& state, int drillTime, int level) {
+int basePoints(const SharedState& state, int drillTime, int level) {
   if (!validLevel(level)) return 0;
   const double target = state.criteriaTargetTime[level];
   const int t = drillTime;
@@ -37,7 +37,13 @@ int recordPoints(const SharedState& state, int drillTime, int level) {
     base = 1;
   }
   if (t >= kNoResultFrom) base = 0;
-  return static_cast<int>(std::floor(static_cast<float>(base) * state.criteriaPointFactor[level]));
+  return static_cast<int>(base);
+}
+
+int recordPoints(const SharedState& state, int drillTime, int level) {
+  if (!validLevel(level)) return 0;
+  return static_cast<int>(std::floor(static_cast<float>(basePoints(state, drillTime, level)) *
+                                     state.criteriaPointFactor[level]));
 }
 
 bool levelCleared(const SharedState& state, int student, int level) {

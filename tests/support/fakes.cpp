@@ -1,10 +1,13 @@
 #include "fakes.h"
 
 #include <QCoreApplication>
+#include <QFont>
+#include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRawFont>
 #include <QRegularExpression>
 
 namespace tavelo::testing {
@@ -91,11 +94,32 @@ int pdfPageCount(const QString& pdf) {
 }
 
 QString pdfText(const QString& pdf) {
-  // The embedded CJK font maps some ideographs to their radical code points as well;
-  // compatibility normalisation folds those back (and full-width spaces into spaces).
-  return runPoppler(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")})
-      .normalized(QString::NormalizationForm_KC);
+  // The PDF names each glyph of the embedded CJK font by the lowest code point that the
+  // font draws with it, which for some ideographs is a radical. Compatibility normalisation
+  // folds the Kangxi radicals (and full-width spaces into spaces); the radicals supplement
+  // is folded to the unified ideograph drawn with the same glyph.
+  QString text =
+      runPoppler(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")})
+          .normalized(QString::NormalizationForm_KC);
+  static const QHash<QChar, QChar> folds = [] {
+    const QRawFont font = QRawFont::fromFont(QFont(QStringLiteral("Noto Sans CJK JP")));
+    QHash<quint32, QChar> ideographByGlyph;
+    for (char16_t c = 0x9FFF; c >= 0x4E00; --c) {
+      const auto glyphs = font.glyphIndexesForString(QString(QChar(c)));
+      if (!glyphs.isEmpty() && glyphs[0] != 0) ideographByGlyph[glyphs[0]] = QChar(c);
+    }
+    QHash<QChar, QChar> result;
+    for (char16_t c = 0x2E80; c <= 0x2EFF; ++c) {
+      const auto glyphs = font.glyphIndexesForString(QString(QChar(c)));
+      if (!glyphs.isEmpty() && ideographByGlyph.contains(glyphs[0])) {
+        result[QChar(c)] = ideographByGlyph[glyphs[0]];
+      }
+    }
+    return result;
+  }();
+  for (QChar& c : text) c = folds.value(c, c);
+  return text;
 }
 
 }  // namespace tavelo::testing
